@@ -1,0 +1,1040 @@
+#include "sales/sales_window.h"
+
+#include "sales/product_lookup.h"
+#include "sales/quantity_dialog.h"
+#include "sales/sales_settings.h"
+#include "shell/clock.h"
+#include "shell/inifile.h"
+#include "shell/message.h"
+#include "shell/numbers.h"
+#include "shell/programs.h"
+#include "shell/textbox_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+bool satisekraniacik = false;
+
+namespace {
+
+const QString kZero = QStringLiteral("0,00");
+constexpr int kTwipsPerPixel = 15;
+
+// Suffix of a field's name on sale 1, 2 and 3 ("nkit1", "nkit11", "nkit13").
+QString named(const char* base, int index)
+{
+    static const char* suffix[] = {"1", "11", "13"};
+    return QString::fromLatin1(base) + QString::fromLatin1(suffix[index]);
+}
+
+// Customer field names: "ckod" on sale 1, "ckod2" on sale 2.
+QString customerName(const char* base, int index)
+{
+    return QString::fromLatin1(base) + (index == 1 ? QStringLiteral("2") : QString());
+}
+
+QColor fromNumber(int n)
+{
+    const Rgb c = rgbOf(n);
+    return QColor(c.red, c.green, c.blue);
+}
+
+QLabel* valueLabel(QWidget* parent, const QString& name)
+{
+    auto* l = new QLabel(kZero, parent);
+    l->setObjectName(name);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setMinimumWidth(120);
+    l->setStyleSheet(QStringLiteral("QLabel{background:white; border:1px solid #9aa7b4; padding:2px 6px;}"));
+    return l;
+}
+
+QLineEdit* amountBox(QWidget* parent, const QString& name)
+{
+    auto* e = new QLineEdit(kZero, parent);
+    e->setObjectName(name);
+    e->setAlignment(Qt::AlignRight);
+    e->setMinimumWidth(120);
+    attachKeyFilter(e, KeyFilter::RakamVirgul);
+    return e;
+}
+
+// Button captions of a sale tab with their commands, in the order shown.
+struct ButtonSpec {
+    const char* caption;
+    std::optional<SalesCommand> command;
+    const char* name;
+};
+const ButtonSpec kButtons[] = {
+    {"Kaydet / Fiş Yazdır [F2]", SalesCommand::ReceiptSave, "kaydet"},
+    {"Miktar Girişi [F3]", SalesCommand::Quantity, "miktar"},
+    {"Satış Faturası Yazdır [F4]", SalesCommand::InvoicePrint, "fatyaz"},
+    {"     Cari Kart       [F5]", SalesCommand::CustomerWindow, "carikart"},
+    {"  Stok Kartı    [F6]", SalesCommand::StockSearch, "stokkart"},
+    {"İade Faturası Yazdır [F7]", SalesCommand::ReturnInvoicePrint, "iadeyaz"},
+    {"        Nakit         [F8]", SalesCommand::CashShare, "nakit"},
+    {"    Kredi Kartı     [F9]", SalesCommand::CardShare, "kredi"},
+    {"Para Girişi  [F10]", SalesCommand::CashHandedOver, "para"},
+    {"Satış Faturası Kaydet [F11]", SalesCommand::InvoiceSave, "fatkaydet"},
+    {"İade Faturası Kaydet [F12]", SalesCommand::ReturnSave, "iadekaydet"},
+    {"Kasa Defteri [Ctrl+K]", SalesCommand::CashBook, "kasadefter"},
+    {"  Yönetici    [Shift+Y]", SalesCommand::Administrator, "yonetici"},
+    {"Personel  [F7]", std::nullopt, "personel"},
+};
+
+} // namespace
+
+SalesWindow::SalesWindow(ProgramFolder folder, QWidget* parent)
+    : QMainWindow(parent), m_folder(std::move(folder)), m_store(m_folder)
+{
+    setObjectName(QStringLiteral("stfatura"));
+    setWindowTitle(QStringLiteral("TKM  KASAPRO  v3.02"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    for (int i = 0; i < 2; ++i)
+        m_sales[static_cast<size_t>(i)] = new SaleTab(this);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("govde"));
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(8, 6, 8, 4);
+    layout->setSpacing(6);
+    buildHeader(central);
+
+    m_tabs = new QTabWidget(central);
+    m_tabs->setObjectName(QStringLiteral("tb1"));
+    m_tabs->addTab(buildSaleTab(0), QStringLiteral("               SATIŞ1               "));
+    m_tabs->addTab(buildSaleTab(1), QString());
+    m_tabs->addTab(buildSaleTab(2), QString());
+    m_tabs->setTabEnabled(1, false);
+    m_tabs->setTabEnabled(2, false);
+    m_tabs->setFocusPolicy(Qt::NoFocus);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
+        leaveDeleteMode();
+        focusBarcode();
+    });
+    layout->addWidget(m_tabs, 1);
+
+    // The register payment panel, shown only while a sale is paid on the register.
+    m_odemepanel = new QFrame(central);
+    m_odemepanel->setObjectName(QStringLiteral("odemepanel"));
+    m_odemepanel->hide();
+    layout->addWidget(m_odemepanel);
+    setCentralWidget(central);
+
+    auto* menu = menuBar()->addMenu(QStringLiteral("Menu"));
+    menu->addAction(QStringLiteral("Ayarlar"));
+    menu->addAction(QStringLiteral("Yazdırma Tasarımı"), this, [this] {
+        Programs::start(m_folder.file(QStringLiteral("TKmEtiket.exe")));
+    });
+    menu->addAction(QStringLiteral("Pos Yazarkasa Ayarları"));
+
+    m_status[0] = new QLabel(this);
+    m_status[1] = new QLabel(this);
+    m_status[2] = new QLabel(QStringLiteral("Personel:"), this);
+    m_status[3] = new QLabel(this);
+    m_status[4] = new QLabel(this);
+    statusBar()->setObjectName(QStringLiteral("s1"));
+    for (QLabel* l : m_status) {
+        l->setMinimumWidth(110);
+        l->setContentsMargins(6, 0, 6, 0);
+        statusBar()->addWidget(l, l == m_status[4] ? 1 : 0);
+    }
+    m_status[3]->setObjectName(QStringLiteral("personel"));
+
+    auto makeTimer = [this](int ms, bool single) {
+        auto* t = new QTimer(this);
+        t->setInterval(ms);
+        t->setSingleShot(single);
+        return t;
+    };
+    m_focusTimer = makeTimer(100, true);
+    m_blinkTimer = makeTimer(100, false);
+    m_updateTimer = makeTimer(60000, false);
+    m_registerTimer = makeTimer(3000, true);
+    m_unlockTimer = makeTimer(20000, true);
+    m_paymentTimer = makeTimer(500, false);
+    m_clockTimer = makeTimer(1000, false);
+    connect(m_focusTimer, &QTimer::timeout, this, &SalesWindow::focusBarcode);
+    connect(m_blinkTimer, &QTimer::timeout, this, [this] {
+        m_blinkRed = !m_blinkRed;
+        m_srvadi->setStyleSheet(m_blinkRed ? QStringLiteral("QLineEdit{background:rgb(255,0,0);}") : QString());
+    });
+    connect(m_updateTimer, &QTimer::timeout, this, [this] {
+        m_updateTimer->stop();
+        guncellemeyap();
+        m_updateTimer->start();
+    });
+    connect(m_registerTimer, &QTimer::timeout, this, &SalesWindow::connectRegister);
+    connect(m_unlockTimer, &QTimer::timeout, this, [this] { setEnabled(true); });
+    auto tick = [this] {
+        const QDateTime now = Clock::now();
+        m_status[0]->setText(Clock::shortDate(now.date()));
+        m_status[1]->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
+    };
+    connect(m_clockTimer, &QTimer::timeout, this, tick);
+    tick();
+
+    // Opening, in order; a step that fails leaves the designed values.
+    eslesme = 0;
+    Programs::start(m_folder.file(QStringLiteral("vpn/varira.exe")));
+    m_tabs->setCurrentIndex(0);
+    stokcariacik = false;
+    satisekraniacik = true;
+    olcuyukle();
+    oku();
+    guncellemeyap();
+
+    qApp->installEventFilter(this);
+    m_focusTimer->start();
+    m_updateTimer->start();
+    m_registerTimer->start();
+    m_clockTimer->start();
+}
+
+SalesWindow::~SalesWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void SalesWindow::buildHeader(QWidget* central)
+{
+    auto* bar = new QFrame(central);
+    bar->setObjectName(QStringLiteral("ustpanel"));
+    bar->setStyleSheet(QStringLiteral("#ustpanel{background:#1f3b57; border-radius:6px;}"
+                                      "#ustpanel QLabel{color:white;}"));
+    auto* grid = new QGridLayout(bar);
+    grid->setContentsMargins(12, 8, 12, 8);
+    grid->setHorizontalSpacing(10);
+
+    m_baslik = new QLabel(QStringLiteral("KASAPRO"), bar);
+    m_baslik->setObjectName(QStringLiteral("baslik1"));
+    QFont tf = m_baslik->font();
+    tf.setPointSize(18);
+    tf.setBold(true);
+    m_baslik->setFont(tf);
+
+    m_kasaisim = new QLabel(QStringLiteral("KASA:"), bar);
+    m_kasaisim->setObjectName(QStringLiteral("kasaisim"));
+    QFont kf = m_kasaisim->font();
+    kf.setPointSize(14);
+    kf.setBold(true);
+    m_kasaisim->setFont(kf);
+
+    auto* barkodLabel = new QLabel(QStringLiteral("BARKOD:"), bar);
+    barkodLabel->setFont(kf);
+    m_srvadi = new QLineEdit(bar);
+    m_srvadi->setObjectName(QStringLiteral("srvadi"));
+    QFont bf = m_srvadi->font();
+    bf.setPointSize(20);
+    bf.setBold(true);
+    m_srvadi->setFont(bf);
+    m_srvadi->setMinimumWidth(380);
+    m_srvadi->setMinimumHeight(44);
+    connect(m_srvadi, &QLineEdit::textChanged, this, [this] { baryok(false); });
+
+    auto smallBox = [bar, &kf](const QString& name) {
+        auto* e = new QLineEdit(bar);
+        e->setObjectName(name);
+        e->setFont(kf);
+        e->setMaximumWidth(200);
+        e->setFocusPolicy(Qt::ClickFocus);
+        return e;
+    };
+    m_fisno = smallBox(QStringLiteral("fisno"));
+    m_fisno->setMaximumWidth(110);
+    m_ftno = smallBox(QStringLiteral("ftno"));
+    auto* fisLabel = new QLabel(QStringLiteral("FİŞ NO:"), bar);
+    auto* ftLabel = new QLabel(QStringLiteral("FATURA NO:"), bar);
+    fisLabel->setFont(kf);
+    ftLabel->setFont(kf);
+
+    auto* connectButton = new QPushButton(QStringLiteral("Yazar Kasaya Bağlan (Ctrl+X)"), bar);
+    connectButton->setObjectName(QStringLiteral("kasabaglan"));
+    connectButton->setFocusPolicy(Qt::NoFocus);
+    connect(connectButton, &QPushButton::clicked, this, &SalesWindow::connectRegister);
+    auto* lastReceipt = new QPushButton(QStringLiteral("Yazarkasa Son Fişi Yazdır"), bar);
+    lastReceipt->setObjectName(QStringLiteral("sonfis"));
+    lastReceipt->setFocusPolicy(Qt::NoFocus);
+
+    grid->addWidget(m_baslik, 0, 0, 1, 3);
+    grid->addWidget(connectButton, 0, 4);
+    grid->addWidget(lastReceipt, 0, 5);
+    grid->addWidget(m_kasaisim, 0, 6, Qt::AlignRight);
+    grid->addWidget(barkodLabel, 1, 0);
+    grid->addWidget(m_srvadi, 1, 1, 1, 2);
+    grid->addWidget(fisLabel, 1, 3, Qt::AlignRight);
+    grid->addWidget(m_fisno, 1, 4);
+    grid->addWidget(ftLabel, 1, 5, Qt::AlignRight);
+    grid->addWidget(m_ftno, 1, 6);
+    grid->setColumnStretch(2, 1);
+    central->layout()->addWidget(bar);
+}
+
+QWidget* SalesWindow::buildSaleTab(int index)
+{
+    SaleWidgets& w = m_w[static_cast<size_t>(index)];
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 6, 4, 4);
+
+    auto* linesFrame = new QGroupBox(index == 2 ? QStringLiteral("FATURA KALEMLERİ") : QStringLiteral("Fatura Kalemleri"), page);
+    auto* linesLayout = new QVBoxLayout(linesFrame);
+    w.list = new QTableView(linesFrame);
+    w.list->setObjectName(named("l", index));
+    w.list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    w.list->setSelectionMode(QAbstractItemView::SingleSelection);
+    w.list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    w.list->setFocusPolicy(Qt::NoFocus);
+    w.list->verticalHeader()->hide();
+    w.list->verticalHeader()->setDefaultSectionSize(28);
+    w.list->horizontalHeader()->setHighlightSections(false);
+    w.list->setWordWrap(false);
+    if (index < 2) {
+        SaleTab* s = m_sales[static_cast<size_t>(index)];
+        w.list->setModel(s);
+        for (int c = 0; c < SaleColumnCount; ++c)
+            w.list->setColumnWidth(c, saleColumns()[static_cast<size_t>(c)].twips / kTwipsPerPixel);
+        connect(s, &SaleTab::selectionMoved, this, [this, index] { listrenkle(index); });
+        connect(s, &SaleTab::totalsChanged, this, [this, index] { showSale(index); });
+        connect(w.list, &QTableView::pressed, this, [this, index, s](const QModelIndex& i) {
+            s->setSelected(i.row());
+            listrenkle(index);
+            focusBarcode();
+        });
+    }
+    linesLayout->addWidget(w.list);
+    layout->addWidget(linesFrame, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(buildTotalsFrame(index, w), 0);
+    if (index < 2) {
+        bottom->addWidget(buildCustomerFrame(index, w), 1);
+        bottom->addWidget(buildButtons(index), 0);
+    } else {
+        bottom->addStretch(1);
+    }
+    layout->addLayout(bottom);
+    return page;
+}
+
+QWidget* SalesWindow::buildTotalsFrame(int index, SaleWidgets& w)
+{
+    auto* frame = new QGroupBox(index == 2 ? QStringLiteral("SATIŞ BİLGİLERİ") : QStringLiteral("Fiyat Bilgileri"));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+
+    w.sttop = valueLabel(frame, named("sttop", index));
+    w.kdvtop = valueLabel(frame, named("kdvtop", index));
+    w.indtop = valueLabel(frame, named("indtop", index));
+    w.gentop = new QLabel(kZero, frame);
+    w.gentop->setObjectName(named("gentop", index));
+    w.gentop->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    w.gentop->setMinimumSize(300, 64);
+    QFont gf = w.gentop->font();
+    gf.setPointSize(30);
+    gf.setBold(true);
+    w.gentop->setFont(gf);
+    w.gentop->setStyleSheet(QStringLiteral("QLabel{background:#0b1f14; color:#3dff7a; border-radius:6px; padding:4px 12px;}"));
+    w.nkit = amountBox(frame, named("nkit", index));
+    w.prust = valueLabel(frame, named("prust", index));
+
+    static const char* genCaption[] = {"GENEL TOPLAM", "GENEL TOPLAM:", "GEN. TOPLAM:"};
+    auto* genLabel = new QLabel(QString::fromUtf8(genCaption[index]), frame);
+    QFont lf = genLabel->font();
+    lf.setBold(true);
+    genLabel->setFont(lf);
+
+    int row = 0;
+    auto pair = [&](const char* caption, QWidget* field, int col) {
+        grid->addWidget(new QLabel(QString::fromUtf8(caption), frame), row, col);
+        grid->addWidget(field, row, col + 1);
+    };
+    pair("TOPLAM:", w.sttop, 0);
+    pair("KDV TOP:", w.kdvtop, 2);
+    ++row;
+    pair("İND. TOPLAMI:", w.indtop, 0);
+    ++row;
+    grid->addWidget(genLabel, row, 0);
+    grid->addWidget(w.gentop, row, 1, 1, 3);
+    ++row;
+    pair("NAKİT:", w.nkit, 0);
+    if (index < 2) {
+        w.krd = amountBox(frame, named("krd", index));
+        pair("KREDİ KARTI:", w.krd, 2);
+        ++row;
+        w.para = amountBox(frame, named("para", index));
+        pair("NAKİT ÖDEME:", w.para, 0);
+        pair("P. ÜSTÜ:", w.prust, 2);
+        ++row;
+        w.bky = valueLabel(frame, named("bky", index));
+        pair("BAKİYE:", w.bky, 2);
+        SaleTab* s = m_sales[static_cast<size_t>(index)];
+        connect(w.nkit, &QLineEdit::textChanged, s, [s](const QString& t) { s->nkit = t; });
+        connect(w.krd, &QLineEdit::textChanged, s, [s](const QString& t) { s->krd = t; });
+        connect(w.para, &QLineEdit::textChanged, s, [s](const QString& t) { s->para = t; });
+    } else {
+        pair("P. ÜSTÜ:", w.prust, 2);
+        // The reduced third sale: change = cash - grand total, or 0,00 under 1.
+        connect(w.nkit, &QLineEdit::textChanged, this, [&w](const QString& t) {
+            const double cash = Num::parseOr(t, 0);
+            w.prust->setText(cash < 1 ? kZero : Num::amount(cash - Num::parseOr(w.gentop->text(), 0)));
+        });
+    }
+    ++row;
+    w.cr1 = new QLabel(frame);
+    w.cr1->setObjectName(index == 1 ? QStringLiteral("cr11") : index == 2 ? QStringLiteral("cr13") : QStringLiteral("cr1"));
+    w.cr2 = new QLabel(frame);
+    w.cr2->setObjectName(index == 1 ? QStringLiteral("cr21") : index == 2 ? QStringLiteral("cr23") : QStringLiteral("cr2"));
+    pair("CARİ KOD:", w.cr1, 0);
+    pair("CARİ ÜNVANI:", w.cr2, 2);
+    return frame;
+}
+
+QWidget* SalesWindow::buildCustomerFrame(int index, SaleWidgets& w)
+{
+    auto* frame = new QGroupBox(QStringLiteral("Cari Bilgileri"));
+    auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(4);
+    auto field = [&](const char* base) {
+        auto* e = new QLineEdit(frame);
+        e->setObjectName(customerName(base, index));
+        return e;
+    };
+    w.ckod = field("ckod");
+    w.ckod->setReadOnly(true);
+    w.unvn = field("unvn");
+    w.yet = field("yet");
+    w.tel = field("tel");
+    w.vno = field("vno");
+    w.vd = field("vd");
+    w.shr = field("shr");
+    w.adr = field("adr");
+    const std::pair<const char*, QLineEdit*> rows[] = {
+        {"Kodu", w.ckod}, {"Ünvanı", w.unvn}, {"Yetkili", w.yet}, {"Telefon", w.tel},
+        {"Vergi/Tc No", w.vno}, {"V.Dairesi", w.vd}, {"Şehir", w.shr}, {"Adres", w.adr},
+    };
+    int r = 0;
+    for (const auto& [caption, edit] : rows) {
+        grid->addWidget(new QLabel(QString::fromUtf8(caption), frame), r / 2, (r % 2) * 2);
+        grid->addWidget(edit, r / 2, (r % 2) * 2 + 1);
+        ++r;
+    }
+    SaleTab* s = m_sales[static_cast<size_t>(index)];
+    const std::pair<QLineEdit*, QString SaleCustomer::*> bind[] = {
+        {w.ckod, &SaleCustomer::ckod}, {w.unvn, &SaleCustomer::unvn}, {w.yet, &SaleCustomer::yet},
+        {w.tel, &SaleCustomer::tel}, {w.vno, &SaleCustomer::vno}, {w.vd, &SaleCustomer::vd},
+        {w.shr, &SaleCustomer::shr}, {w.adr, &SaleCustomer::adr},
+    };
+    for (const auto& [edit, member] : bind)
+        connect(edit, &QLineEdit::textChanged, s, [s, member](const QString& t) { s->customer.*member = t; });
+
+    w.check = new QCheckBox(QStringLiteral("E-Fatura/Arşiv Yeni Cari"), frame);
+    w.check->setObjectName(index == 1 ? QStringLiteral("Check2") : QStringLiteral("Check1"));
+    w.check->setFocusPolicy(Qt::NoFocus);
+    connect(w.check, &QCheckBox::clicked, this, &SalesWindow::newEdocCustomer);
+    auto marker = [frame](const QString& name, const QString& text, const char* colour) {
+        auto* l = new QLabel(text, frame);
+        l->setObjectName(name);
+        l->setStyleSheet(QStringLiteral("QLabel{color:white; font-weight:bold; border-radius:4px; padding:2px 8px; background:")
+                         + QString::fromLatin1(colour) + u';' + u'}');
+        l->hide();
+        return l;
+    };
+    w.efatpic = marker(customerName("efatpic", index), QStringLiteral("E-FATURA"), "#1565c0");
+    w.earpic = marker(customerName("earpic", index), QStringLiteral("E-ARŞİV"), "#6a1b9a");
+    auto* cancel = new QPushButton(QStringLiteral("Cari İptal"), frame);
+    cancel->setObjectName(customerName("cariiptal", index));
+    cancel->setFocusPolicy(Qt::NoFocus);
+    connect(cancel, &QPushButton::clicked, this, &SalesWindow::clearCustomer);
+    auto* line = new QHBoxLayout;
+    line->addWidget(w.check);
+    line->addWidget(w.efatpic);
+    line->addWidget(w.earpic);
+    line->addStretch(1);
+    line->addWidget(cancel);
+    grid->addLayout(line, 4, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return frame;
+}
+
+QWidget* SalesWindow::buildButtons(int index)
+{
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 8, 0, 0);
+    grid->setSpacing(4);
+    int n = 0;
+    for (const ButtonSpec& spec : kButtons) {
+        if (index == 1 && spec.command == SalesCommand::Administrator)
+            continue;
+        auto* b = new QPushButton(QString::fromUtf8(spec.caption), box);
+        b->setObjectName(QString::fromLatin1(spec.name) + QString::number(index + 1));
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setMinimumHeight(34);
+        if (spec.command) {
+            const SalesCommand command = *spec.command;
+            connect(b, &QPushButton::clicked, this, [this, command] { runCommand(command); });
+        } else {
+            b->setEnabled(index == 1); // the staff button of the first sale stays disabled
+        }
+        if (spec.command == SalesCommand::ReceiptSave)
+            b->setStyleSheet(QStringLiteral("QPushButton{font-weight:bold; background:#2e7d32; color:white;}"
+                                            "QPushButton:hover{background:#388e3c;}"));
+        grid->addWidget(b, n / 2, n % 2);
+        ++n;
+    }
+    return box;
+}
+
+SaleTab* SalesWindow::activeSale() const
+{
+    return sale(m_tabs->currentIndex());
+}
+
+void SalesWindow::oku()
+{
+    WorkstationSettings s = m_settings;
+    m_store.read(s, {QStringLiteral("ses"), QStringLiteral("yazici"), QStringLiteral("per"),
+                     QStringLiteral("liste"), QStringLiteral("stok")});
+    m_settings = s;
+
+    const SalesLook look = salesLook(s, FontStyle{font().family(), font().pointSize(), false});
+    if (look.fullScreen)
+        setWindowFlag(Qt::FramelessWindowHint, true);
+    QFont listFont(look.font.name, look.font.size);
+    listFont.setBold(look.font.bold);
+    if (look.selection)
+        listesecimrenk = fromNumber(*look.selection);
+    for (int i = 0; i < 2; ++i) {
+        QTableView* list = m_w[static_cast<size_t>(i)].list;
+        list->setFont(listFont);
+        list->verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + 10);
+        QPalette p = list->palette();
+        if (look.background)
+            p.setColor(QPalette::Base, fromNumber(*look.background));
+        if (look.textColor) {
+            p.setColor(QPalette::Text, fromNumber(*look.textColor));
+            p.setColor(QPalette::HighlightedText, fromNumber(*look.textColor));
+        }
+        // One band in the selected-row colour, whether or not the list has the focus.
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+            p.setColor(g, QPalette::Highlight, listesecimrenk.isValid() ? listesecimrenk : p.color(QPalette::Base));
+            if (look.textColor)
+                p.setColor(g, QPalette::HighlightedText, fromNumber(*look.textColor));
+        }
+        list->setPalette(p);
+    }
+    if (look.title)
+        m_baslik->setText(*look.title);
+
+    paramoku();
+    faturanoayarla(false);
+}
+
+void SalesWindow::paramoku()
+{
+    ParamSettings p;
+    m_store.read(p);
+    m_params = p;
+    kasaadi = p.kasa;
+    m_kasaisim->setText(QStringLiteral("KASA:") + kasaadi);
+    if (const auto grid = truthValue(p.listegrid)) {
+        m_w[0].list->setShowGrid(*grid);
+        m_w[1].list->setShowGrid(*grid);
+    }
+    m_fisno->setText(openingReceiptNumber(p, Clock::today()));
+}
+
+void SalesWindow::olcuyukle()
+{
+    WorkstationSettings s;
+    m_store.read(s, {QStringLiteral("olcu")});
+    const QList<std::optional<int>> widths = parseColumnWidths(s.olcu);
+    for (int i = 0; i < SaleColumnCount && i < widths.size(); ++i) {
+        if (!widths.at(i))
+            continue;
+        for (const SaleWidgets& w : m_w) {
+            if (w.list->model() && i < w.list->model()->columnCount())
+                w.list->setColumnWidth(i, *widths.at(i) / kTwipsPerPixel);
+        }
+    }
+}
+
+void SalesWindow::olcukaydet()
+{
+    QList<int> widths;
+    for (int c = 0; c < SaleColumnCount; ++c)
+        widths.append(m_w[0].list->columnWidth(c) * kTwipsPerPixel);
+    WorkstationSettings s;
+    s.olcu = columnWidthsText(widths);
+    m_store.write(s, {QStringLiteral("olcu")});
+}
+
+void SalesWindow::closeEvent(QCloseEvent* event)
+{
+    QString prefix;
+    if (!m_sales[0]->isEmpty())
+        prefix += QStringLiteral(" (SATIS1)");
+    if (!m_sales[1]->isEmpty())
+        prefix += QStringLiteral(" (SATIS2)");
+    if (!prefix.isEmpty()
+        && !mesajgoster(prefix + QStringLiteral("  LİSTESİNDE ÜRÜN BULUNUYOR KAPATIRSANIZ TÜM ÜRÜNLER SİLİNECEKTİR. "
+                                                "YİNEDE KAPATMAK İSTİYORMUSUNUZ...?"),
+                        MsgTitle::Uyari, MsgIcon::Error, MsgButtons::YesNo)) {
+        event->ignore();
+        return;
+    }
+    olcukaydet();
+    satisekraniacik = false;
+    event->accept();
+}
+
+bool SalesWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+
+    if (watched == m_srvadi && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
+        baryok(false);
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+
+    auto* key = static_cast<QKeyEvent*>(event);
+    KeyContext context;
+    context.paymentMode = m_odemepaneliacik == 1;
+    context.tab = m_tabs->currentIndex();
+    context.deleteMode = m_silmemodu == 1;
+    if (const auto command = routeKey(key->key(), key->modifiers(), context)) {
+        runCommand(*command);
+        return true;
+    }
+    if (watched == m_srvadi)
+        return handleBarcodeKey(key);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        return handlePaymentEnter(watched) || handleCustomerEnter(watched);
+    return false;
+}
+
+bool SalesWindow::handleBarcodeKey(QKeyEvent* key)
+{
+    baryok(false);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!m_srvadi->text().isEmpty() && m_silmemodu == 0)
+            stokekle();
+        return true;
+    case Qt::Key_Delete:
+        if (m_silmemodu == 0)
+            armDeleteMode();
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool SalesWindow::handlePaymentEnter(QObject* watched)
+{
+    for (int i = 0; i < 2; ++i) {
+        SaleWidgets& w = m_w[static_cast<size_t>(i)];
+        SaleTab* s = m_sales[static_cast<size_t>(i)];
+        if (watched == w.nkit)
+            s->fillCard();
+        else if (watched == w.krd)
+            s->fillCash();
+        else if (watched == w.para)
+            s->recomputePayment();
+        else
+            continue;
+        showPayment(i);
+        focusBarcode();
+        return true;
+    }
+    return false;
+}
+
+bool SalesWindow::handleCustomerEnter(QObject* watched)
+{
+    for (const SaleWidgets& w : m_w) {
+        if (!w.unvn)
+            continue;
+        const QLineEdit* ring[] = {w.unvn, w.yet, w.tel, w.vno, w.vd, w.shr, w.adr};
+        for (size_t i = 0; i < std::size(ring); ++i) {
+            if (watched != ring[i])
+                continue;
+            QLineEdit* next = const_cast<QLineEdit*>(ring[(i + 1) % std::size(ring)]);
+            next->setFocus();
+            selectAllText(next);
+            return true;
+        }
+    }
+    return false;
+}
+
+void SalesWindow::runCommand(SalesCommand command)
+{
+    switch (command) {
+    case SalesCommand::FocusBarcode: focusBarcode(); break;
+    case SalesCommand::StockSearch: stockSearch(); break;
+    case SalesCommand::ReceiptSave: receiptSave(); break;
+    case SalesCommand::Quantity: quantityDialog(); break;
+    case SalesCommand::InvoicePrint: invoicePrint(); break;
+    case SalesCommand::CustomerWindow: customerWindow(); break;
+    case SalesCommand::InvoiceSave: invoiceSave(); break;
+    case SalesCommand::CashShare: cashShare(); break;
+    case SalesCommand::CardShare: cardShare(); break;
+    case SalesCommand::CashHandedOver: cashHandedOver(); break;
+    case SalesCommand::ReturnInvoicePrint: returnInvoicePrint(); break;
+    case SalesCommand::ReturnSave: returnSave(); break;
+    case SalesCommand::SelectUp:
+    case SalesCommand::SelectDown:
+        if (SaleTab* s = activeSale(); s && s->moveSelection(command == SalesCommand::SelectUp))
+            listrenkle(m_tabs->currentIndex());
+        break;
+    case SalesCommand::LeaveDeleteMode: leaveDeleteMode(); break;
+    case SalesCommand::DeleteLine:
+        for (SaleTab* s : m_sales) {
+            s->nkit = kZero;
+        }
+        showPayment(0);
+        showPayment(1);
+        sil();
+        break;
+    case SalesCommand::ForcedReceipt: forcedReceipt(); break;
+    case SalesCommand::CashBook: cashBook(); break;
+    case SalesCommand::CopyPosFile: copyPosFile(); break;
+    case SalesCommand::Administrator: administrator(); break;
+    case SalesCommand::ConnectRegister: connectRegister(); break;
+    default:
+        break; // the register payment panel's keys
+    }
+}
+
+void SalesWindow::stokekle()
+{
+    const int index = m_tabs->currentIndex();
+    SaleTab* s = sale(index);
+    if (!s)
+        return;
+    s->nkit = kZero;
+    showPayment(index);
+    const EntryOutcome outcome = ProductLookup(m_folder.urunDbs(), m_params.fytno).enterBarcode(*s, m_srvadi->text());
+    afterEntry(index, outcome);
+}
+
+void SalesWindow::stokkartekle(const QString& stockCode)
+{
+    const int index = m_tabs->currentIndex();
+    SaleTab* s = sale(index);
+    if (!s)
+        return;
+    const EntryOutcome outcome = ProductLookup(m_folder.urunDbs(), m_params.fytno).enterStockCode(*s, stockCode);
+    if (outcome.kind == EntryOutcome::Failed && outcome.storeUnreachable)
+        mesajgoster(QStringLiteral("Veritabanı Bağlantısı Kurulamadı..."), MsgTitle::Uyari, MsgIcon::Error, MsgButtons::Ok);
+    afterEntry(index, outcome);
+}
+
+void SalesWindow::afterEntry(int index, const EntryOutcome& outcome)
+{
+    if (outcome.found && isOn(m_settings.bulses))
+        calseson();
+    m_srvadi->clear();
+    switch (outcome.kind) {
+    case EntryOutcome::Added:
+        m_w[static_cast<size_t>(index)].list->scrollTo(m_sales[static_cast<size_t>(index)]->index(outcome.row, 0));
+        break;
+    case EntryOutcome::Merged:
+        break;
+    case EntryOutcome::NotFound:
+    case EntryOutcome::Failed:
+        if (isOn(m_settings.bulmases))
+            calsesoff();
+        baryok(true);
+        break;
+    }
+    showSale(index);
+    focusBarcode();
+}
+
+bool SalesWindow::isBlinking() const
+{
+    return m_blinkTimer->isActive();
+}
+
+void SalesWindow::baryok(bool blink)
+{
+    if (m_silmemodu == 1)
+        return;
+    if (blink) {
+        m_blinkRed = false;
+        m_blinkTimer->start();
+        return;
+    }
+    if (!m_blinkTimer->isActive())
+        return;
+    m_blinkTimer->stop();
+    m_blinkRed = false;
+    m_srvadi->setStyleSheet(QString());
+}
+
+void SalesWindow::armDeleteMode()
+{
+    SaleTab* s = activeSale();
+    if (!s || s->isEmpty())
+        return;
+    baryok(false);
+    m_srvadi->setStyleSheet(QStringLiteral("QLineEdit{background:rgb(255,0,0); color:palette(base);}"));
+    m_silmemodu = 1;
+}
+
+void SalesWindow::leaveDeleteMode()
+{
+    m_srvadi->setStyleSheet(QString());
+    m_silmemodu = 0;
+}
+
+void SalesWindow::sil()
+{
+    const int index = m_tabs->currentIndex();
+    SaleTab* s = sale(index);
+    if (s && !s->isEmpty()
+        && mesajgoster(QStringLiteral("Kaydi Silmek Istediginize Eminmisiniz...?"), MsgTitle::Dikkat, MsgIcon::Warning,
+                       MsgButtons::YesNo)) {
+        if (s->removeSelected())
+            m_srvadi->clear();
+    }
+    leaveDeleteMode();
+    if (s)
+        showSale(index);
+}
+
+void SalesWindow::quantityDialog()
+{
+    SaleTab* s = activeSale();
+    if (!s || s->isEmpty() || s->selected() < 0)
+        return;
+    QuantityDialog dialog(s->cell(s->selected(), ColMiktar), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        s->setQuantity(dialog.quantity());
+        showSale(m_tabs->currentIndex());
+    }
+    m_srvadi->clear();
+    focusBarcode();
+}
+
+void SalesWindow::showSale(int index)
+{
+    if (index < 0 || index > 1)
+        return;
+    SaleTab* s = m_sales[static_cast<size_t>(index)];
+    SaleWidgets& w = m_w[static_cast<size_t>(index)];
+    w.sttop->setText(s->sttop);
+    w.kdvtop->setText(s->kdvtop);
+    w.indtop->setText(s->indtop);
+    w.gentop->setText(s->gentop);
+    w.cr1->setText(s->cr1);
+    w.cr2->setText(s->cr2);
+    showPayment(index);
+}
+
+void SalesWindow::showPayment(int index)
+{
+    if (index < 0 || index > 1)
+        return;
+    SaleTab* s = m_sales[static_cast<size_t>(index)];
+    SaleWidgets& w = m_w[static_cast<size_t>(index)];
+    // Copies, since setting one box writes back into the sale.
+    const QString nkit = s->nkit, krd = s->krd, para = s->para;
+    w.gentop->setText(s->gentop);
+    w.nkit->setText(nkit);
+    w.krd->setText(krd);
+    w.para->setText(para);
+    w.prust->setText(s->prust);
+    w.bky->setText(s->bky);
+}
+
+void SalesWindow::listrenkle(int index)
+{
+    if (index < 0 || index > 1)
+        return;
+    QTableView* list = m_w[static_cast<size_t>(index)].list;
+    const int row = m_sales[static_cast<size_t>(index)]->selected();
+    if (row < 0) {
+        list->clearSelection();
+        return;
+    }
+    list->selectRow(row);
+    list->scrollTo(list->model()->index(row, 0));
+}
+
+void SalesWindow::focusBarcode()
+{
+    // After a modal dialog the window may not have been activated again yet.
+    if (!isActiveWindow() && isVisible() && !QApplication::activeModalWidget())
+        activateWindow();
+    m_srvadi->setFocus();
+}
+
+void SalesWindow::selectAllIn(QLineEdit* box)
+{
+    box->setFocus();
+    selectAllText(box);
+}
+
+void SalesWindow::cashShare()
+{
+    const int index = m_tabs->currentIndex();
+    if (SaleTab* s = sale(index)) {
+        s->fillCash();
+        showPayment(index);
+        selectAllIn(m_w[static_cast<size_t>(index)].nkit);
+    }
+}
+
+void SalesWindow::cardShare()
+{
+    const int index = m_tabs->currentIndex();
+    if (SaleTab* s = sale(index)) {
+        s->fillCard();
+        showPayment(index);
+        selectAllIn(m_w[static_cast<size_t>(index)].krd);
+    }
+}
+
+void SalesWindow::cashHandedOver()
+{
+    const int index = m_tabs->currentIndex();
+    if (sale(index))
+        selectAllIn(m_w[static_cast<size_t>(index)].para);
+}
+
+void SalesWindow::showMarkers(int index)
+{
+    SaleWidgets& w = m_w[static_cast<size_t>(index)];
+    const QString tag = m_sales[static_cast<size_t>(index)]->customer.tag;
+    w.efatpic->setVisible(tag == QLatin1String("1") || tag == QLatin1String("3"));
+    w.earpic->setVisible(tag == QLatin1String("2"));
+}
+
+void SalesWindow::clearCustomer()
+{
+    const int index = m_tabs->currentIndex();
+    SaleTab* s = sale(index);
+    if (!s)
+        return;
+    SaleWidgets& w = m_w[static_cast<size_t>(index)];
+    for (QLineEdit* e : {w.ckod, w.unvn, w.yet, w.vno, w.vd, w.tel, w.adr, w.shr})
+        e->clear();
+    s->customer.tag.clear();
+    showMarkers(index);
+    faturanoayarla(false);
+}
+
+void SalesWindow::newEdocCustomer(bool ticked)
+{
+    const int index = m_tabs->currentIndex();
+    SaleTab* s = sale(index);
+    if (!s)
+        return;
+    SaleWidgets& w = m_w[static_cast<size_t>(index)];
+    for (QLineEdit* e : {w.unvn, w.yet, w.tel, w.vno, w.vd, w.shr, w.adr})
+        e->clear();
+    if (ticked) {
+        w.ckod->setText(Ini::readKey(QStringLiteral("cari"), QStringLiteral("cari"), m_folder.paramTkm()));
+        s->customer.tag = QStringLiteral("3");
+    } else {
+        w.ckod->clear();
+        s->customer.tag.clear();
+    }
+    showMarkers(index);
+    faturanoayarla(false);
+}
+
+void SalesWindow::invoicePrint()
+{
+    SaleTab* s = activeSale();
+    if (!s || s->isEmpty())
+        return;
+    const SaleCustomer& c = s->customer;
+    if (c.unvn.isEmpty() || c.vno.isEmpty() || c.vd.isEmpty() || c.shr.isEmpty()) {
+        mesajgoster(QStringLiteral("Faturası Çıkıtıs İçin (Cari Ünvanı,Yetkili Adı,Vergi No,Vergi Dairesi,Adres,Şehir) "
+                                   "Bilgileri Gerekiyor..."),
+                    MsgTitle::Dikkat, MsgIcon::Warning, MsgButtons::Ok);
+        return;
+    }
+    QMenu menu(this);
+    menu.setObjectName(m_tabs->currentIndex() == 0 ? QStringLiteral("fatyazdirma") : QStringLiteral("fatyazdirma2"));
+    menu.addAction(QStringLiteral("Kdv Dahil"));
+    menu.addAction(QStringLiteral("Kdv Hariç"));
+    menu.exec(QCursor::pos());
+}
+
+void SalesWindow::returnInvoicePrint()
+{
+    SaleTab* s = activeSale();
+    if (!s || s->isEmpty())
+        return;
+    if (s->customer.unvn.isEmpty() || s->customer.vno.isEmpty()) {
+        mesajgoster(QStringLiteral("İade Faturası İçin ünvanına Kişi İsmi.Vergi Numarasına TcKimlik Numarası "
+                                   "Yazılması Gerekiyor..."),
+                    MsgTitle::Dikkat, MsgIcon::Warning, MsgButtons::Ok);
+    }
+}
+
+void SalesWindow::calseson()
+{
+    if (QMediaDevices::audioOutputs().isEmpty())
+        return;
+    if (!m_soundOn) {
+        m_soundOn = new QSoundEffect(this);
+        m_soundOn->setSource(QUrl::fromLocalFile(m_folder.sndOn()));
+    }
+    m_soundOn->play();
+}
+
+void SalesWindow::calsesoff()
+{
+    if (QMediaDevices::audioOutputs().isEmpty())
+        return;
+    if (!m_soundOff) {
+        m_soundOff = new QSoundEffect(this);
+        m_soundOff->setSource(QUrl::fromLocalFile(m_folder.sndOff()));
+    }
+    m_soundOff->play();
+}
+
+// Commands whose windows and writers are not built yet do nothing visible.
+void SalesWindow::receiptSave() {}
+void SalesWindow::invoiceSave() {}
+void SalesWindow::returnSave() {}
+void SalesWindow::forcedReceipt() {}
+void SalesWindow::copyPosFile() {}
+void SalesWindow::customerWindow() {}
+void SalesWindow::stockSearch() {}
+void SalesWindow::cashBook() {}
+void SalesWindow::administrator() {}
+void SalesWindow::connectRegister() {}
+void SalesWindow::faturanoayarla(bool) {}
+void SalesWindow::guncellemeyap() {}

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "config/programfolder.h"
+#include "config/settings_store.h"
+#include "sales/key_routing.h"
+#include "sales/sale_model.h"
+
+#include <QColor>
+#include <QMainWindow>
+
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSoundEffect;
+class QTabWidget;
+class QTableView;
+class QTimer;
+
+// Program-wide flag: set while the sales window is open.
+extern bool satisekraniacik;
+
+// The sales window "stfatura": the cashier's working window. Three sales on
+// a tab strip (only the first usable), the barcode box, the totals and
+// payment fields, the customer fields and the command buttons; every key is
+// seen here first and routed to its command.
+class SalesWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit SalesWindow(ProgramFolder folder, QWidget* parent = nullptr);
+    ~SalesWindow() override;
+
+    // Program-wide values other windows read or set.
+    QString kasaadi;
+    int eslesme = 0;
+    bool stokcariacik = false;
+    QColor listesecimrenk;
+
+    // Loads the settings (oku); called on opening and after the settings change.
+    void oku();
+
+    SaleTab* sale(int index) const { return index >= 0 && index < 2 ? m_sales[static_cast<size_t>(index)] : nullptr; }
+    SaleTab* activeSale() const;
+    int silmemodu() const { return m_silmemodu; }
+    bool isBlinking() const;
+
+    // Enters the product of a stock code into the active sale (stokkartekle).
+    void stokkartekle(const QString& stockCode);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct SaleWidgets {
+        QTableView* list = nullptr;
+        QLabel *sttop = nullptr, *kdvtop = nullptr, *indtop = nullptr, *gentop = nullptr;
+        QLabel *prust = nullptr, *bky = nullptr, *cr1 = nullptr, *cr2 = nullptr;
+        QLineEdit *nkit = nullptr, *krd = nullptr, *para = nullptr;
+        QLineEdit *ckod = nullptr, *unvn = nullptr, *yet = nullptr, *tel = nullptr, *vno = nullptr,
+                  *vd = nullptr, *shr = nullptr, *adr = nullptr;
+        QCheckBox* check = nullptr;
+        QLabel *efatpic = nullptr, *earpic = nullptr;
+    };
+
+    QWidget* buildSaleTab(int index);
+    QWidget* buildTotalsFrame(int index, SaleWidgets& w);
+    QWidget* buildCustomerFrame(int index, SaleWidgets& w);
+    QWidget* buildButtons(int index);
+    void buildHeader(QWidget* central);
+
+    void runCommand(SalesCommand command);
+    bool handleBarcodeKey(QKeyEvent* key);
+    bool handlePaymentEnter(QObject* watched);
+    bool handleCustomerEnter(QObject* watched);
+
+    // Product entry (stokekle) and its after-steps on the window.
+    void stokekle();
+    void afterEntry(int saleIndex, const struct EntryOutcome& outcome);
+    void baryok(bool blink);
+    void armDeleteMode();
+    void leaveDeleteMode();
+    void sil();
+    void quantityDialog();
+    void showSale(int index);
+    void showPayment(int index);
+    void listrenkle(int index);
+    void focusBarcode();
+    void selectAllIn(QLineEdit* box);
+    void cashShare();
+    void cardShare();
+    void cashHandedOver();
+    void clearCustomer();
+    void newEdocCustomer(bool ticked);
+    void showMarkers(int index);
+    void invoicePrint();
+    void returnInvoicePrint();
+    void calseson();
+    void calsesoff();
+    void olcuyukle();
+    void olcukaydet();
+    void paramoku();
+
+    // Commands whose windows and writers are built elsewhere; each has this one place.
+    void receiptSave();
+    void invoiceSave();
+    void returnSave();
+    void forcedReceipt();
+    void copyPosFile();
+    void customerWindow();
+    void stockSearch();
+    void cashBook();
+    void administrator();
+    void connectRegister();
+    void faturanoayarla(bool kaydet);
+    void guncellemeyap();
+
+    ProgramFolder m_folder;
+    SettingsStore m_store;
+    WorkstationSettings m_settings;
+    ParamSettings m_params;
+
+    std::array<SaleTab*, 2> m_sales{};
+    std::array<SaleWidgets, 3> m_w;
+    QTabWidget* m_tabs = nullptr;
+    QLineEdit* m_srvadi = nullptr;
+    QLineEdit* m_fisno = nullptr;
+    QLineEdit* m_ftno = nullptr;
+    QLabel* m_kasaisim = nullptr;
+    QLabel* m_baslik = nullptr;
+    QFrame* m_odemepanel = nullptr;
+    std::array<QLabel*, 5> m_status{};
+
+    QTimer* m_focusTimer = nullptr;
+    QTimer* m_blinkTimer = nullptr;
+    QTimer* m_updateTimer = nullptr;
+    QTimer* m_registerTimer = nullptr;
+    QTimer* m_unlockTimer = nullptr;
+    QTimer* m_paymentTimer = nullptr;
+    QTimer* m_clockTimer = nullptr;
+
+    QSoundEffect* m_soundOn = nullptr;
+    QSoundEffect* m_soundOff = nullptr;
+
+    int m_silmemodu = 0;
+    int m_odemepaneliacik = 0;
+    bool m_fismodu = false;
+    bool m_fiszorla = false;
+    bool m_blinkRed = false;
+};
