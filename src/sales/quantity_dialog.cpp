@@ -15,6 +15,7 @@ QuantityDialog::QuantityDialog(const QString& quantity, QWidget* parent)
     setObjectName(QStringLiteral("miktr"));
     setWindowTitle(QStringLiteral("MİKTAR"));
     setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto* heading = new QLabel(QStringLiteral("MİKTAR GİRİŞİ"), this);
     QFont hf = heading->font();

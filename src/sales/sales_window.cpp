@@ -17,6 +17,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QAudioDevice>
@@ -763,7 +765,7 @@ void SalesWindow::afterEntry(int index, const EntryOutcome& outcome)
     m_srvadi->clear();
     switch (outcome.kind) {
     case EntryOutcome::Added:
-        m_w[static_cast<size_t>(index)].list->scrollTo(m_sales[static_cast<size_t>(index)]->index(outcome.row, 0));
+        listrenkle(index);
         break;
     case EntryOutcome::Merged:
         break;
@@ -885,8 +887,12 @@ void SalesWindow::listrenkle(int index)
         list->clearSelection();
         return;
     }
-    list->selectRow(row);
-    list->scrollTo(list->model()->index(row, 0));
+    // Current cell in the first column, so the list never scrolls sideways to it.
+    const QModelIndex first = list->model()->index(row, 0);
+    const int across = list->horizontalScrollBar()->value();
+    list->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list->scrollTo(first);
+    list->horizontalScrollBar()->setValue(across); // only the rows scroll
 }
 
 void SalesWindow::focusBarcode()

@@ -78,7 +78,7 @@ MessageWindow::MessageWindow(const MessageRequest& request, QWidget* parent)
     setObjectName(QStringLiteral("mesaj"));
     setWindowTitle(messageCaption(request.title));
     setModal(true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("resim"));
