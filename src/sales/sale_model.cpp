@@ -25,9 +25,9 @@ QString priceColumn(const QString& fytno)
 
 } // namespace
 
-const std::array<SaleColumnLayout, SaleColumnCount>& saleColumns()
+const QList<SaleColumnLayout>& saleColumns(SaleList list)
 {
-    static const std::array<SaleColumnLayout, SaleColumnCount> columns = {{
+    static const QList<SaleColumnLayout> l1 = {
         {"SIRA NO", 1411, Qt::AlignLeft},
         {"BARKOD", 2540, Qt::AlignLeft},
         {"STOK KODU", 3528, Qt::AlignLeft},
@@ -42,14 +42,35 @@ const std::array<SaleColumnLayout, SaleColumnCount>& saleColumns()
         {"TOPLAM TUTAR", 3175, Qt::AlignRight},
         {"P.NO", 2540, Qt::AlignRight},
         {"DEP", 2540, Qt::AlignRight},
-    }};
-    return columns;
+    };
+    static const QList<SaleColumnLayout> l11 = [] {
+        QList<SaleColumnLayout> c = l1;
+        c[ColKdv].alignment = Qt::AlignHCenter;
+        c[ColBirim].alignment = Qt::AlignLeft;
+        return c;
+    }();
+    static const QList<SaleColumnLayout> l13 = [] {
+        QList<SaleColumnLayout> c = l1.mid(0, 11);
+        c[ColSiraNo].twips = 2117;
+        c[ColKdv].alignment = Qt::AlignHCenter;
+        c[ColBirim].alignment = Qt::AlignLeft;
+        c[ColInd].header = "İNDİRİM";
+        c[ColIndTop].header = "TOPLAM TUTAR";
+        c[ColIndTop].twips = 2540;
+        return c;
+    }();
+    switch (list) {
+    case SaleList::L11: return l11;
+    case SaleList::L13: return l13;
+    default: return l1;
+    }
 }
 
-SaleTab::SaleTab(QObject* parent)
+SaleTab::SaleTab(SaleList list, QObject* parent)
     : QAbstractTableModel(parent)
     , sttop(kZero), kdvtop(kZero), indtop(kZero), gentop(kZero)
     , nkit(kZero), krd(kZero), para(kZero), prust(kZero), bky(kZero)
+    , m_columns(saleColumns(list))
 {
 }
 
@@ -60,7 +81,7 @@ int SaleTab::rowCount(const QModelIndex& parent) const
 
 int SaleTab::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : SaleColumnCount;
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
 }
 
 QVariant SaleTab::data(const QModelIndex& index, int role) const
@@ -70,15 +91,15 @@ QVariant SaleTab::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole)
         return m_lines.at(index.row())[index.column()];
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(saleColumns()[static_cast<size_t>(index.column())].alignment | Qt::AlignVCenter);
+        return QVariant::fromValue(m_columns.at(index.column()).alignment | Qt::AlignVCenter);
     return {};
 }
 
 QVariant SaleTab::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= SaleColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
-    const SaleColumnLayout& c = saleColumns()[static_cast<size_t>(section)];
+    const SaleColumnLayout& c = m_columns.at(section);
     if (role == Qt::DisplayRole)
         return QString::fromUtf8(c.header);
     if (role == Qt::TextAlignmentRole)

@@ -28,13 +28,16 @@ struct SaleCustomer {
     QString ckod, tag, unvn, yet, tel, vno, vd, shr, adr;
 };
 
-// Column headers, widths in twips and alignments of the sale list.
+// Column headers, widths in twips and alignments of the three sale lists:
+// l1 and l11 have 14 columns (aligned a little differently), the reduced
+// third list l13 has 11.
+enum class SaleList { L1, L11, L13 };
 struct SaleColumnLayout {
     const char* header;
     int twips;
     Qt::Alignment alignment;
 };
-const std::array<SaleColumnLayout, SaleColumnCount>& saleColumns();
+const QList<SaleColumnLayout>& saleColumns(SaleList list);
 
 // One sale: its lines, totals, payment fields and customer, as texts.
 // Operations follow the cashier's commands; every line change ends with a
@@ -42,7 +45,7 @@ const std::array<SaleColumnLayout, SaleColumnCount>& saleColumns();
 class SaleTab : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit SaleTab(QObject* parent = nullptr);
+    explicit SaleTab(SaleList list = SaleList::L1, QObject* parent = nullptr);
 
     // Totals and payment texts (amount format, "0,00" when empty).
     QString sttop, kdvtop, indtop, gentop;
@@ -103,6 +106,7 @@ signals:
 private:
     void recomputeLine(int row);
 
+    const QList<SaleColumnLayout>& m_columns;
     QList<SaleLine> m_lines;
     int m_selected = -1;
 };

@@ -111,8 +111,9 @@ SalesWindow::SalesWindow(ProgramFolder folder, QWidget* parent)
     setWindowTitle(QStringLiteral("TKM  KASAPRO  v3.02"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    for (int i = 0; i < 2; ++i)
-        m_sales[static_cast<size_t>(i)] = new SaleTab(this);
+    m_sales[0] = new SaleTab(SaleList::L1, this);
+    m_sales[1] = new SaleTab(SaleList::L11, this);
+    m_reduced = new SaleTab(SaleList::L13, this);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("govde"));
@@ -310,11 +311,13 @@ QWidget* SalesWindow::buildSaleTab(int index)
     w.list->verticalHeader()->setDefaultSectionSize(28);
     w.list->horizontalHeader()->setHighlightSections(false);
     w.list->setWordWrap(false);
+    static const SaleList kinds[] = {SaleList::L1, SaleList::L11, SaleList::L13};
+    w.list->setModel(index < 2 ? m_sales[static_cast<size_t>(index)] : m_reduced);
+    const QList<SaleColumnLayout>& columns = saleColumns(kinds[index]);
+    for (int c = 0; c < columns.size(); ++c)
+        w.list->setColumnWidth(c, columns.at(c).twips / kTwipsPerPixel);
     if (index < 2) {
         SaleTab* s = m_sales[static_cast<size_t>(index)];
-        w.list->setModel(s);
-        for (int c = 0; c < SaleColumnCount; ++c)
-            w.list->setColumnWidth(c, saleColumns()[static_cast<size_t>(c)].twips / kTwipsPerPixel);
         connect(s, &SaleTab::selectionMoved, this, [this, index] { listrenkle(index); });
         connect(s, &SaleTab::totalsChanged, this, [this, index] { showSale(index); });
         connect(w.list, &QTableView::pressed, this, [this, index, s](const QModelIndex& i) {
@@ -577,7 +580,7 @@ void SalesWindow::olcuyukle()
         if (!widths.at(i))
             continue;
         for (const SaleWidgets& w : m_w) {
-            if (w.list->model() && i < w.list->model()->columnCount())
+            if (i < w.list->model()->columnCount())
                 w.list->setColumnWidth(i, *widths.at(i) / kTwipsPerPixel);
         }
     }
@@ -858,6 +861,17 @@ void SalesWindow::showSale(int index)
     w.gentop->setText(s->gentop);
     w.cr1->setText(s->cr1);
     w.cr2->setText(s->cr2);
+    // A copy, since setting one field writes back into the sale.
+    const SaleCustomer c = s->customer;
+    w.ckod->setText(c.ckod);
+    w.unvn->setText(c.unvn);
+    w.yet->setText(c.yet);
+    w.tel->setText(c.tel);
+    w.vno->setText(c.vno);
+    w.vd->setText(c.vd);
+    w.shr->setText(c.shr);
+    w.adr->setText(c.adr);
+    showMarkers(index);
     showPayment(index);
 }
 

@@ -124,6 +124,7 @@ private:
     ParamSettings m_params;
 
     std::array<SaleTab*, 2> m_sales{};
+    SaleTab* m_reduced = nullptr; // the third sale's list; nothing fills it
     std::array<SaleWidgets, 3> m_w;
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_srvadi = nullptr;

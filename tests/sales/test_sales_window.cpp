@@ -121,6 +121,11 @@ private slots:
         QCOMPARE(text("baslik1"), QStringLiteral("KASAPRO MARKET"));
         QCOMPARE(text("gentop1"), QStringLiteral("0,00"));
         QCOMPARE(m_window->findChild<QTableView*>(QStringLiteral("l1"))->model()->columnCount(), 14);
+        QAbstractItemModel* reduced = m_window->findChild<QTableView*>(QStringLiteral("l13"))->model();
+        QCOMPARE(reduced->columnCount(), 11);
+        QCOMPARE(reduced->headerData(10, Qt::Horizontal).toString(), QStringLiteral("TOPLAM TUTAR"));
+        // The stored widths apply to all three lists.
+        QCOMPARE(m_window->findChild<QTableView*>(QStringLiteral("l13"))->columnWidth(0), 1411 / 15);
         QVERIFY(satisekraniacik);
     }
 
@@ -292,6 +297,10 @@ private slots:
         QCOMPARE(list->columnWidth(1), 200);
         QCOMPARE(list->columnWidth(3), 600);
         QCOMPARE(list->columnWidth(4), 2540 / 15);
+        auto* reduced = m_window->findChild<QTableView*>(QStringLiteral("l13"));
+        QCOMPARE(reduced->columnWidth(0), 100);
+        QCOMPARE(reduced->columnWidth(3), 600);
+        QCOMPARE(reduced->columnWidth(4), 2540 / 15);
         QCOMPARE(text("fisno"), QStringLiteral("0041"));
         // Closing an empty sale asks nothing.
         const qsizetype asked = m_asked.size();
