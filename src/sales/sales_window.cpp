@@ -1,5 +1,9 @@
 #include "sales/sales_window.h"
 
+#include "config/admin_login_dialog.h"
+#include "records/daily_totals.h"
+#include "records/movement_file.h"
+#include "records/record_type_dialog.h"
 #include "sales/product_lookup.h"
 #include "sales/quantity_dialog.h"
 #include "sales/sales_settings.h"
@@ -1045,16 +1049,178 @@ void SalesWindow::calsesoff()
     m_soundOff->play();
 }
 
+void SalesWindow::receiptSave()
+{
+    const int index = m_tabs->currentIndex();
+    SaleTab* s = sale(index);
+    if (!s || s->isEmpty())
+        return;
+    RecordShared& shared = recordShared();
+    shared.odemetipi.clear();
+    m_fismodu = true;
+    okcfisdosyakaydet();
+    shared.iademodu = QStringLiteral("0");
+    shared.fistutari = Num::parseOr(s->gentop, 0);
+    if (eslesme == 1)
+        return; // the register takes the payment
+    RecordTypeDialog dialog(m_folder.haraketDir(), this);
+    dialog.exec();
+    if (shared.kayitonay && shared.odemetipi != QLatin1String("iade")) {
+        if (faturakaydet1())
+            okcfisodemetipikaydet();
+        else
+            dialog.undoTotal();
+    } else if (shared.kayitonay) {
+        fissifirlaliste(index);
+    }
+    m_fismodu = false;
+    listrenkle(index);
+    focusBarcode();
+}
+
+void SalesWindow::invoiceSave()
+{
+    const int index = m_tabs->currentIndex();
+    SaleTab* s = sale(index);
+    if (!s || s->isEmpty())
+        return;
+    RecordShared& shared = recordShared();
+    okcfisdosyakaydet();
+    // A sale: cash or card, and no choice left over from an earlier dialog.
+    shared.iademodu = QStringLiteral("0");
+    shared.odemetipi.clear();
+    shared.fistutari = Num::parseOr(s->gentop, 0);
+    RecordTypeDialog dialog(m_folder.haraketDir(), this);
+    dialog.exec();
+    if (shared.kayitonay && shared.odemetipi != QLatin1String("iade")) {
+        if (!faturakaydet1())
+            dialog.undoTotal();
+    } else if (shared.kayitonay) {
+        fissifirlaliste(index);
+    }
+    listrenkle(index);
+    focusBarcode();
+}
+
+void SalesWindow::returnSave()
+{
+    const int index = m_tabs->currentIndex();
+    SaleTab* s = sale(index);
+    if (!s || s->isEmpty())
+        return;
+    RecordShared& shared = recordShared();
+    shared.iademodu = QStringLiteral("1");
+    shared.odemetipi.clear();
+    shared.fistutari = Num::parseOr(s->gentop, 0);
+    const QString giderp = Ini::readKey(QStringLiteral("kopru"), QStringLiteral("giderp"), m_folder.kopruSettingIni());
+    if (giderp == QLatin1String("1") && eslesme == 1)
+        return; // the register takes the return
+    RecordTypeDialog dialog(m_folder.haraketDir(), this);
+    dialog.exec();
+    if (shared.kayitonay && shared.odemetipi == QLatin1String("iade")) {
+        // A confirmed return leaves its record before the sale is cleared.
+        if (iadekaydet())
+            fissifirlaliste(index);
+        else
+            dialog.undoTotal();
+    }
+    listrenkle(index);
+    focusBarcode();
+}
+
+void SalesWindow::administrator()
+{
+    AdminLoginDialog::run(m_folder, this);
+    focusBarcode();
+}
+
+void SalesWindow::faturanoayarla(bool kaydet)
+{
+    SaleTab* s = activeSale();
+    const QString kind = s ? s->customer.tag : QString();
+    if (kaydet) {
+        m_invoice.store(m_store, kind);
+        return;
+    }
+    const Numbering::InvoiceCounters::Shown shown = m_invoice.show(m_store, kind);
+    if (!shown.error.isEmpty())
+        duzmesaj(shown.error);
+    else
+        m_ftno->setText(shown.number);
+}
+
+void SalesWindow::fisnoguncelle()
+{
+    m_fisno->setText(Numbering::advanceReceipt(m_store, m_fisno->text(), Clock::today()));
+}
+
+void SalesWindow::fissifirlaliste(int index)
+{
+    SaleTab* s = sale(index);
+    if (!s)
+        return;
+    fisnoguncelle();
+    m_fismodu = false;
+    s->clear(m_settings.carikod, m_settings.cari);
+    showSale(index);
+}
+
+bool SalesWindow::faturakaydet1()
+{
+    const int index = m_tabs->currentIndex();
+    SaleTab* s = sale(index);
+    if (!s)
+        return false;
+    const QString error = MovementFile::record(
+        m_folder.haraketDir(), kasaadi, MovementFile::fromSaleTab(*s, m_fisno->text(), m_ftno->text(), Clock::now()), false);
+    if (!error.isEmpty()) {
+        // Nothing was written; the sale stays on the screen to be saved again.
+        mesajgoster(QStringLiteral("Satış kaydedilemedi: ") + error
+                        + QStringLiteral("\nSatış ekranda duruyor, tekrar kaydedebilirsiniz..."),
+                    MsgTitle::Dikkat, MsgIcon::Error, MsgButtons::Ok);
+        return false;
+    }
+    if (m_fismodu)
+        fisyaz();
+    if (m_fismodu)
+        posfishazirla1();
+    fisnoguncelle();
+    m_fismodu = false;
+    s->clear(m_settings.carikod, m_settings.cari);
+    faturanoayarla(true);
+    s->customer = SaleCustomer{};
+    m_w[static_cast<size_t>(index)].check->setChecked(false);
+    showSale(index);
+    faturanoayarla(false);
+    haraketdosyasikopyala();
+    return true;
+}
+
+bool SalesWindow::iadekaydet()
+{
+    SaleTab* s = activeSale();
+    if (!s)
+        return false;
+    const QString error = MovementFile::record(
+        m_folder.haraketDir(), kasaadi, MovementFile::fromSaleTab(*s, m_fisno->text(), m_ftno->text(), Clock::now()), true);
+    if (error.isEmpty())
+        return true;
+    mesajgoster(QStringLiteral("İade kaydedilemedi: ") + error
+                    + QStringLiteral("\nSatış ekranda duruyor, tekrar kaydedebilirsiniz..."),
+                MsgTitle::Dikkat, MsgIcon::Error, MsgButtons::Ok);
+    return false;
+}
+
 // Commands whose windows and writers are not built yet do nothing visible.
-void SalesWindow::receiptSave() {}
-void SalesWindow::invoiceSave() {}
-void SalesWindow::returnSave() {}
 void SalesWindow::forcedReceipt() {}
 void SalesWindow::copyPosFile() {}
 void SalesWindow::customerWindow() {}
 void SalesWindow::stockSearch() {}
 void SalesWindow::cashBook() {}
-void SalesWindow::administrator() {}
 void SalesWindow::connectRegister() {}
-void SalesWindow::faturanoayarla(bool) {}
 void SalesWindow::guncellemeyap() {}
+void SalesWindow::fisyaz() {}
+void SalesWindow::posfishazirla1() {}
+void SalesWindow::haraketdosyasikopyala() {}
+void SalesWindow::okcfisdosyakaydet() {}
+void SalesWindow::okcfisodemetipikaydet() {}

@@ -2,6 +2,7 @@
 
 #include "config/programfolder.h"
 #include "config/settings_store.h"
+#include "records/numbering.h"
 #include "sales/key_routing.h"
 #include "sales/sale_model.h"
 
@@ -41,6 +42,7 @@ public:
 
     // Loads the settings (oku); called on opening and after the settings change.
     void oku();
+    bool fismodu() const { return m_fismodu; }
 
     SaleTab* sale(int index) const { return index >= 0 && index < 2 ? m_sales[static_cast<size_t>(index)] : nullptr; }
     SaleTab* activeSale() const;
@@ -115,8 +117,20 @@ private:
     void cashBook();
     void administrator();
     void connectRegister();
-    void faturanoayarla(bool kaydet);
     void guncellemeyap();
+
+    // Finishing a sale.
+    void faturanoayarla(bool kaydet);
+    void fisnoguncelle();
+    void fissifirlaliste(int index);
+    bool faturakaydet1();
+    bool iadekaydet();
+    // Steps of a finished sale done by the receipt, export, exchange and register work.
+    void fisyaz();
+    void posfishazirla1();
+    void haraketdosyasikopyala();
+    void okcfisdosyakaydet();
+    void okcfisodemetipikaydet();
 
     ProgramFolder m_folder;
     SettingsStore m_store;
@@ -146,6 +160,7 @@ private:
     QSoundEffect* m_soundOn = nullptr;
     QSoundEffect* m_soundOff = nullptr;
 
+    Numbering::InvoiceCounters m_invoice;
     int m_silmemodu = 0;
     int m_odemepaneliacik = 0;
     bool m_fismodu = false;

@@ -94,11 +94,7 @@ QString group(const QString& intPart)
     return out;
 }
 
-} // namespace
-
-namespace Num {
-
-QString amount(double value)
+QString twoToFourDecimals(double value, bool grouped)
 {
     QString intPart, frac;
     const Decimal d = toDecimal(value);
@@ -106,7 +102,21 @@ QString amount(double value)
     while (frac.size() > 2 && frac.endsWith(u'0'))
         frac.chop(1);
     const bool negative = d.negative && !(allZero(intPart) && allZero(frac));
-    return (negative ? QStringLiteral("-") : QString()) + group(intPart) + u',' + frac;
+    return (negative ? QStringLiteral("-") : QString()) + (grouped ? group(intPart) : intPart) + u',' + frac;
+}
+
+} // namespace
+
+namespace Num {
+
+QString amount(double value)
+{
+    return twoToFourDecimals(value, true);
+}
+
+QString ungrouped(double value)
+{
+    return twoToFourDecimals(value, false);
 }
 
 QString plain(double value)

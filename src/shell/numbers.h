@@ -13,6 +13,9 @@ namespace Num {
 // at the fourth decimal. 1234.5 -> "1.234,50", 12.34567 -> "12,3457".
 QString amount(double value);
 
+// "#0.00##": as amount() but without grouping. 12.5 -> "12,50", 1234 -> "1234,00".
+QString ungrouped(double value);
+
 // A number as the workstation writes a double: up to 15 significant digits,
 // decimal comma, no grouping. 2.5 -> "2,5", 3 -> "3".
 QString plain(double value);
