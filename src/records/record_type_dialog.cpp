@@ -3,10 +3,12 @@
 #include "config/setting_text.h"
 #include "shell/clock.h"
 #include "shell/message.h"
+#include "shell/numbers.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -50,12 +52,22 @@ RecordTypeDialog::RecordTypeDialog(QString haraketDir, QWidget* parent)
         connect(b, &QPushButton::clicked, this, [this, kind] { choose(kind); });
         m_buttons[i] = b;
     }
+    // The amount being recorded, so the cashier sees what is settled.
+    auto* amount = new QLabel(QStringLiteral("TUTAR: ") + Num::amount(recordShared().fistutari), this);
+    amount->setObjectName(QStringLiteral("tutar"));
+    amount->setAlignment(Qt::AlignCenter);
+    QFont af = font;
+    af.setPointSize(14);
+    amount->setFont(af);
+
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(20, 20, 20, 20);
+    grid->setContentsMargins(20, 16, 20, 20);
     grid->setSpacing(14);
-    grid->addWidget(m_buttons[0], 0, 0);
-    grid->addWidget(m_buttons[1], 0, 1);
-    grid->addWidget(m_buttons[2], 1, 0, 1, 2, Qt::AlignHCenter);
+    grid->addWidget(amount, 0, 0, 1, 2);
+    grid->addWidget(m_buttons[0], 1, 0);
+    grid->addWidget(m_buttons[1], 1, 1);
+    grid->addWidget(m_buttons[2], 2, 0, 1, 2, Qt::AlignHCenter);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(m_buttons[0], m_buttons[1]);
     setTabOrder(m_buttons[1], m_buttons[2]);
 
