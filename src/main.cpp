@@ -1,4 +1,5 @@
 #include "config/programfolder.h"
+#include "records/print_device.h"
 #include "shell/message_window.h"
 #include "shell/single_instance.h"
 #include "shell/tray_window.h"
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
         return 0;
 
     installMessageWindow();
+    SystemPrinters printers;
+    setPrinterService(&printers);
     TrayWindow tray{ProgramFolder(QCoreApplication::applicationDirPath())};
     tray.showSalesWindow();
     return QApplication::exec();

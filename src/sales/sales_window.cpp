@@ -2,7 +2,11 @@
 
 #include "config/admin_login_dialog.h"
 #include "records/daily_totals.h"
+#include "records/exchange.h"
+#include "records/exchange_runner.h"
 #include "records/movement_file.h"
+#include "records/pos_export.h"
+#include "records/receipt.h"
 #include "records/record_type_dialog.h"
 #include "sales/product_lookup.h"
 #include "sales/quantity_dialog.h"
@@ -166,6 +170,11 @@ SalesWindow::SalesWindow(ProgramFolder folder, QWidget* parent)
         statusBar()->addWidget(l, l == m_status[4] ? 1 : 0);
     }
     m_status[3]->setObjectName(QStringLiteral("personel"));
+    m_exchangeLabel = new QLabel(this);
+    m_exchangeLabel->setObjectName(QStringLiteral("Label11"));
+    m_exchangeLabel->setStyleSheet(QStringLiteral("QLabel{color:red; font-weight:bold;}"));
+    statusBar()->addPermanentWidget(m_exchangeLabel);
+    m_exchange = new ExchangeRunner(this);
 
     auto makeTimer = [this](int ms, bool single) {
         auto* t = new QTimer(this);
@@ -557,6 +566,9 @@ void SalesWindow::oku()
     if (look.title)
         m_baslik->setText(*look.title);
 
+    ReceiptLayoutSettings receipt = m_receipt;
+    m_store.read(receipt); // fisoku
+    m_receipt = receipt;
     paramoku();
     faturanoayarla(false);
 }
@@ -1211,16 +1223,109 @@ bool SalesWindow::iadekaydet()
     return false;
 }
 
-// Commands whose windows and writers are not built yet do nothing visible.
-void SalesWindow::forcedReceipt() {}
-void SalesWindow::copyPosFile() {}
+void SalesWindow::fisyaz()
+{
+    SaleTab* s = m_sales[0];
+    PrinterService* printers = printerService();
+    // yazsec: the configured printer, by its exact device name.
+    const bool found = printers && printers->printerNames().contains(m_settings.yazici1);
+    if (!m_fiszorla && !isOn(m_settings.yazdirma))
+        return;
+    if (!found) {
+        mesajgoster(QStringLiteral("Yazıcı Bulunamadı.Ayarlardan Yazıcı Kontrolu Yapıp Tekrar Deneyiniz..."),
+                    MsgTitle::Dikkat, MsgIcon::Error, MsgButtons::Ok);
+        return;
+    }
+    std::unique_ptr<ReceiptCanvas> canvas = printers->open(m_settings.yazici1, QStringLiteral("Fiş ") + m_fisno->text());
+    if (!canvas)
+        return;
+    const ReceiptData data{m_fisno->text(), Clock::now(), s->lines(), s->sttop, s->kdvtop, s->gentop, s->para, s->prust,
+                           m_status[3]->property("kod").toString(), m_status[3]->text()};
+    printReceipt(*canvas, m_receipt, data);
+}
+
+void SalesWindow::forcedReceipt()
+{
+    m_fiszorla = true;
+    fisyaz();
+    m_fiszorla = false;
+    focusBarcode();
+}
+
+void SalesWindow::posfishazirla1()
+{
+    SaleTab* s = m_sales[0];
+    bool ok = false;
+    const QByteArray bytes = PosExport::build(s->lines(), recordShared().odemetipi, m_params.kredino, s->krd, &ok);
+    if (ok)
+        PosExport::write(m_folder.posfisDir(), kasaadi, bytes, m_params.tkmposfis);
+}
+
+void SalesWindow::copyPosFile()
+{
+    PosExport::copyToExport(m_folder.posfisDir(), kasaadi, m_params.tkmposfis);
+}
+
+bool SalesWindow::exchangeBusy() const
+{
+    return m_exchange->busy() || m_sendPending;
+}
+
+void SalesWindow::showExchangeStatus(const QString& text)
+{
+    m_exchangeLabel->setText(text);
+}
+
+void SalesWindow::guncellemeyap()
+{
+    const QString shared = m_params.tkmgen;
+    const QString kasa = kasaadi;
+    if (m_exchange->busy())
+        return; // the next run of the timer tries again
+    m_exchange->run<bool>([shared, kasa] { return Exchange::updateRequested(shared, kasa); }, [this](bool requested) {
+        // The stores are replaced only while no sale is in progress.
+        if (!requested || !m_sales[0]->isEmpty() || !m_sales[1]->isEmpty() || stokcariacik) {
+            haraketdosyasikopyala();
+            return;
+        }
+        showExchangeStatus(QStringLiteral("Stok Güncellemesi Yapılıyor..."));
+        setEnabled(false);
+        const QString dir = m_folder.dir(), shared = m_params.tkmgen, kasa = kasaadi;
+        m_exchange->run<bool>([dir, shared, kasa] { return Exchange::takeNewStores(dir, shared, kasa); },
+                              [this](bool) {
+                                  showExchangeStatus(QString());
+                                  haraketdosyasikopyala();
+                                  setEnabled(true);
+                                  focusBarcode();
+                              });
+    });
+}
+
+void SalesWindow::haraketdosyasikopyala()
+{
+    if (m_exchange->busy()) {
+        m_sendPending = true; // sent when the copies under way are done
+        return;
+    }
+    m_sendPending = false;
+    if (!m_sales[0]->isEmpty() || !m_sales[1]->isEmpty() || stokcariacik)
+        return;
+    showExchangeStatus(QStringLiteral("Satışlar Gönderiliyor..."));
+    const QString haraket = m_folder.haraketDir(), shared = m_params.tkmgen, kasa = kasaadi;
+    const QDate today = Clock::today();
+    m_exchange->run<QStringList>(
+        [haraket, shared, kasa, today] { return Exchange::sendMovementFiles(haraket, shared, kasa, today); },
+        [this](const QStringList&) {
+            showExchangeStatus(QString());
+            if (m_sendPending)
+                haraketdosyasikopyala();
+        });
+}
+
+// Commands whose windows are not built yet do nothing visible.
 void SalesWindow::customerWindow() {}
 void SalesWindow::stockSearch() {}
 void SalesWindow::cashBook() {}
 void SalesWindow::connectRegister() {}
-void SalesWindow::guncellemeyap() {}
-void SalesWindow::fisyaz() {}
-void SalesWindow::posfishazirla1() {}
-void SalesWindow::haraketdosyasikopyala() {}
 void SalesWindow::okcfisdosyakaydet() {}
 void SalesWindow::okcfisodemetipikaydet() {}

@@ -47,10 +47,16 @@ public:
     SaleTab* sale(int index) const { return index >= 0 && index < 2 ? m_sales[static_cast<size_t>(index)] : nullptr; }
     SaleTab* activeSale() const;
     int silmemodu() const { return m_silmemodu; }
+    // True while shared-folder copies are under way.
+    bool exchangeBusy() const;
     bool isBlinking() const;
 
     // Enters the product of a stock code into the active sale (stokkartekle).
     void stokkartekle(const QString& stockCode);
+
+public slots:
+    // Takes new stores from the shared folder if asked, then sends the movement files.
+    void guncellemeyap();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,8 +123,6 @@ private:
     void cashBook();
     void administrator();
     void connectRegister();
-    void guncellemeyap();
-
     // Finishing a sale.
     void faturanoayarla(bool kaydet);
     void fisnoguncelle();
@@ -129,6 +133,7 @@ private:
     void fisyaz();
     void posfishazirla1();
     void haraketdosyasikopyala();
+    void showExchangeStatus(const QString& text);
     void okcfisdosyakaydet();
     void okcfisodemetipikaydet();
 
@@ -161,6 +166,10 @@ private:
     QSoundEffect* m_soundOff = nullptr;
 
     Numbering::InvoiceCounters m_invoice;
+    ReceiptLayoutSettings m_receipt;
+    class ExchangeRunner* m_exchange = nullptr;
+    bool m_sendPending = false;
+    QLabel* m_exchangeLabel = nullptr;
     int m_silmemodu = 0;
     int m_odemepaneliacik = 0;
     bool m_fismodu = false;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QThread;
+
+// Runs the shared-folder copies one after another on a thread of their
+// own, so a slow or unreachable network folder never freezes the till.
+// Each job's result comes back on the window's thread.
+class ExchangeRunner : public QObject {
+    Q_OBJECT
+public:
+    explicit ExchangeRunner(QObject* parent = nullptr);
+    ~ExchangeRunner() override;
+
+    bool busy() const { return m_running > 0; }
+
+    // `work` runs on the exchange thread; `done` afterwards on this one.
+    template <typename R>
+    void run(std::function<R()> work, std::function<void(R)> done)
+    {
+        ++m_running;
+        post([this, work = std::move(work), done = std::move(done)] {
+            R result = work();
+            deliver([this, done, result] {
+                --m_running;
+                done(result);
+            });
+        });
+    }
+
+private:
+    void post(std::function<void()> job);
+    void deliver(std::function<void()> result);
+
+    QThread* m_thread;
+    QObject* m_worker;
+    int m_running = 0;
+};
