@@ -32,7 +32,7 @@ void pressInModal(Qt::Key key)
             return;
         poll->stop();
         poll->deleteLater();
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : modal, key);
+        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, key);
     });
     poll->start(10);
 }
@@ -115,7 +115,7 @@ private:
     }
     void key(SalesWindow* w, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, k, mods);
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, k, mods);
     }
     void save(SalesWindow* w, Qt::Key choice)
     {
@@ -229,8 +229,8 @@ private slots:
                 return;
             qtyPoll->stop();
             qtyPoll->deleteLater();
-            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("100"));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClicks(modal->focusWidget(), QStringLiteral("100"));
+            QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
         });
         qtyPoll->start(10);
         key(t.window, Qt::Key_F3);

@@ -37,7 +37,7 @@ void onModal(const QString& name, std::function<void(QWidget*)> act)
 void pressInModal(const QString& name, Qt::Key key)
 {
     onModal(name, [key](QWidget* modal) {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : modal, key);
+        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, key);
     });
 }
 
@@ -74,7 +74,7 @@ private:
     }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : m_window.data(), k, mods);
+        QTest::keyClick(m_window->focusWidget() ? m_window->focusWidget() : m_window.data(), k, mods);
     }
     QString movementFile(const QDate& date) const
     {
@@ -232,8 +232,8 @@ private slots:
         onModal(QStringLiteral("fiskaydettipiform"), [&visible](QWidget* dialog) {
             for (const char* name : {"nakit", "kredi", "iade"})
                 visible.append(dialog->findChild<QPushButton*>(QString::fromLatin1(name))->isVisible());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2); // does nothing in return mode
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_F2); // does nothing in return mode
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_F4);
         });
         key(Qt::Key_F12);
         QCOMPARE(visible, (QList<bool>{false, false, true}));

@@ -26,7 +26,7 @@ void typeIntoModal(const QString& text, Qt::Key last)
             return;
         poll->stop();
         poll->deleteLater();
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : modal;
+        QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
         QTest::keyClicks(target, text);
         QTest::keyClick(target, last);
     });
@@ -60,7 +60,7 @@ private:
     QLineEdit* box() const { return field<QLineEdit>("srvadi"); }
     void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : m_window.data();
+        QWidget* target = m_window->focusWidget() ? m_window->focusWidget() : m_window.data();
         QTest::keyClick(target, static_cast<Qt::Key>(k), mods);
     }
     void scan(const QString& barcode)

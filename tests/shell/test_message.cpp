@@ -23,7 +23,7 @@ void answerWith(const QList<int>& keys)
         poll->stop();
         poll->deleteLater();
         for (int key : keys) {
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : modal;
+            QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
             if (key == -1)
                 modal->close(); // the window's close box
             else
