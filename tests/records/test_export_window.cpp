@@ -181,6 +181,16 @@ private slots:
         QVERIFY(qAbs(xOf(QStringLiteral("X1")) - (2 + 30 + 2)) < 0.6);
         QVERIFY(qAbs(xOf(QStringLiteral("*12,00")) - (2 + 30 + 12 + 18 + 2)) < 0.6);
         QVERIFY(qAbs(xOf(QStringLiteral("ARATOP")) - (2 + 30)) < 0.6);
+        // " %" + rate: the word starts after the space.
+        QVERIFY(xOf(QStringLiteral("%20")) > 2 + 30 + 12 + 2 && xOf(QStringLiteral("%20")) < 2 + 30 + 12 + 2 + 2);
+
+        // An invoice save (F11) prints nothing.
+        scan(t.window, QStringLiteral("8690000000017"));
+        pressInModal(Qt::Key_F2);
+        key(t.window, Qt::Key_F11);
+        QTRY_VERIFY(!t.window->exchangeBusy());
+        QVERIFY(t.window->sale(0)->isEmpty());
+        QCOMPARE(printers.documents(), 1);
         close(t);
         setPrinterService(nullptr);
     }
