@@ -10,6 +10,7 @@
 #include "records/record_type_dialog.h"
 #include "sales/product_lookup.h"
 #include "sales/quantity_dialog.h"
+#include "sales/saletab_window.h"
 #include "sales/sales_settings.h"
 #include "shell/clock.h"
 #include "shell/inifile.h"
@@ -46,69 +47,12 @@ bool satisekraniacik = false;
 namespace {
 
 const QString kZero = QStringLiteral("0,00");
-constexpr int kTwipsPerPixel = 15;
-
-// Suffix of a field's name on sale 1, 2 and 3 ("nkit1", "nkit11", "nkit13").
-QString named(const char* base, int index)
-{
-    static const char* suffix[] = {"1", "11", "13"};
-    return QString::fromLatin1(base) + QString::fromLatin1(suffix[index]);
-}
-
-// Customer field names: "ckod" on sale 1, "ckod2" on sale 2.
-QString customerName(const char* base, int index)
-{
-    return QString::fromLatin1(base) + (index == 1 ? QStringLiteral("2") : QString());
-}
 
 QColor fromNumber(int n)
 {
     const Rgb c = rgbOf(n);
     return QColor(c.red, c.green, c.blue);
 }
-
-QLabel* valueLabel(QWidget* parent, const QString& name)
-{
-    auto* l = new QLabel(kZero, parent);
-    l->setObjectName(name);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setMinimumWidth(120);
-    l->setStyleSheet(QStringLiteral("QLabel{background:white; border:1px solid #9aa7b4; padding:2px 6px;}"));
-    return l;
-}
-
-QLineEdit* amountBox(QWidget* parent, const QString& name)
-{
-    auto* e = new QLineEdit(kZero, parent);
-    e->setObjectName(name);
-    e->setAlignment(Qt::AlignRight);
-    e->setMinimumWidth(120);
-    attachKeyFilter(e, KeyFilter::RakamVirgul);
-    return e;
-}
-
-// Button captions of a sale tab with their commands, in the order shown.
-struct ButtonSpec {
-    const char* caption;
-    std::optional<SalesCommand> command;
-    const char* name;
-};
-const ButtonSpec kButtons[] = {
-    {"Kaydet / Fiş Yazdır [F2]", SalesCommand::ReceiptSave, "kaydet"},
-    {"Miktar Girişi [F3]", SalesCommand::Quantity, "miktar"},
-    {"Satış Faturası Yazdır [F4]", SalesCommand::InvoicePrint, "fatyaz"},
-    {"     Cari Kart       [F5]", SalesCommand::CustomerWindow, "carikart"},
-    {"  Stok Kartı    [F6]", SalesCommand::StockSearch, "stokkart"},
-    {"İade Faturası Yazdır [F7]", SalesCommand::ReturnInvoicePrint, "iadeyaz"},
-    {"        Nakit         [F8]", SalesCommand::CashShare, "nakit"},
-    {"    Kredi Kartı     [F9]", SalesCommand::CardShare, "kredi"},
-    {"Para Girişi  [F10]", SalesCommand::CashHandedOver, "para"},
-    {"Satış Faturası Kaydet [F11]", SalesCommand::InvoiceSave, "fatkaydet"},
-    {"İade Faturası Kaydet [F12]", SalesCommand::ReturnSave, "iadekaydet"},
-    {"Kasa Defteri [Ctrl+K]", SalesCommand::CashBook, "kasadefter"},
-    {"  Yönetici    [Shift+Y]", SalesCommand::Administrator, "yonetici"},
-    {"Personel  [F7]", std::nullopt, "personel"},
-};
 
 } // namespace
 
@@ -132,9 +76,15 @@ SalesWindow::SalesWindow(ProgramFolder folder, QWidget* parent)
 
     m_tabs = new QTabWidget(central);
     m_tabs->setObjectName(QStringLiteral("tb1"));
-    m_tabs->addTab(buildSaleTab(0), QStringLiteral("               SATIŞ1               "));
-    m_tabs->addTab(buildSaleTab(1), QString());
-    m_tabs->addTab(buildSaleTab(2), QString());
+    for (int i = 0; i < 3; ++i) {
+        auto* page = new SaleTabWidget(i, i < 2 ? m_sales[static_cast<size_t>(i)] : m_reduced, m_tabs);
+        m_pages[static_cast<size_t>(i)] = page;
+        m_tabs->addTab(page, i == 0 ? QStringLiteral("               SATIŞ1               ") : QString());
+        connect(page, &SaleTabWidget::commandClicked, this, &SalesWindow::runCommand);
+        connect(page, &SaleTabWidget::customerCleared, this, &SalesWindow::clearCustomer);
+        connect(page, &SaleTabWidget::newEdocClicked, this, &SalesWindow::newEdocCustomer);
+        connect(page, &SaleTabWidget::rowPressed, this, &SalesWindow::focusBarcode);
+    }
     m_tabs->setTabEnabled(1, false);
     m_tabs->setTabEnabled(2, false);
     m_tabs->setFocusPolicy(Qt::NoFocus);
@@ -305,226 +255,6 @@ void SalesWindow::buildHeader(QWidget* central)
     central->layout()->addWidget(bar);
 }
 
-QWidget* SalesWindow::buildSaleTab(int index)
-{
-    SaleWidgets& w = m_w[static_cast<size_t>(index)];
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(4, 6, 4, 4);
-
-    auto* linesFrame = new QGroupBox(index == 2 ? QStringLiteral("FATURA KALEMLERİ") : QStringLiteral("Fatura Kalemleri"), page);
-    auto* linesLayout = new QVBoxLayout(linesFrame);
-    w.list = new QTableView(linesFrame);
-    w.list->setObjectName(named("l", index));
-    w.list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    w.list->setSelectionMode(QAbstractItemView::SingleSelection);
-    w.list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    w.list->setFocusPolicy(Qt::NoFocus);
-    w.list->verticalHeader()->hide();
-    w.list->verticalHeader()->setDefaultSectionSize(28);
-    w.list->horizontalHeader()->setHighlightSections(false);
-    w.list->setWordWrap(false);
-    static const SaleList kinds[] = {SaleList::L1, SaleList::L11, SaleList::L13};
-    w.list->setModel(index < 2 ? m_sales[static_cast<size_t>(index)] : m_reduced);
-    const QList<SaleColumnLayout>& columns = saleColumns(kinds[index]);
-    for (int c = 0; c < columns.size(); ++c)
-        w.list->setColumnWidth(c, columns.at(c).twips / kTwipsPerPixel);
-    if (index < 2) {
-        SaleTab* s = m_sales[static_cast<size_t>(index)];
-        connect(s, &SaleTab::selectionMoved, this, [this, index] { listrenkle(index); });
-        connect(s, &SaleTab::totalsChanged, this, [this, index] { showSale(index); });
-        connect(w.list, &QTableView::pressed, this, [this, index, s](const QModelIndex& i) {
-            s->setSelected(i.row());
-            listrenkle(index);
-            focusBarcode();
-        });
-    }
-    linesLayout->addWidget(w.list);
-    layout->addWidget(linesFrame, 1);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(buildTotalsFrame(index, w), 0);
-    if (index < 2) {
-        bottom->addWidget(buildCustomerFrame(index, w), 1);
-        bottom->addWidget(buildButtons(index), 0);
-    } else {
-        bottom->addStretch(1);
-    }
-    layout->addLayout(bottom);
-    return page;
-}
-
-QWidget* SalesWindow::buildTotalsFrame(int index, SaleWidgets& w)
-{
-    auto* frame = new QGroupBox(index == 2 ? QStringLiteral("SATIŞ BİLGİLERİ") : QStringLiteral("Fiyat Bilgileri"));
-    auto* grid = new QGridLayout(frame);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
-
-    w.sttop = valueLabel(frame, named("sttop", index));
-    w.kdvtop = valueLabel(frame, named("kdvtop", index));
-    w.indtop = valueLabel(frame, named("indtop", index));
-    w.gentop = new QLabel(kZero, frame);
-    w.gentop->setObjectName(named("gentop", index));
-    w.gentop->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    w.gentop->setMinimumSize(300, 64);
-    QFont gf = w.gentop->font();
-    gf.setPointSize(30);
-    gf.setBold(true);
-    w.gentop->setFont(gf);
-    w.gentop->setStyleSheet(QStringLiteral("QLabel{background:#0b1f14; color:#3dff7a; border-radius:6px; padding:4px 12px;}"));
-    w.nkit = amountBox(frame, named("nkit", index));
-    w.prust = valueLabel(frame, named("prust", index));
-
-    static const char* genCaption[] = {"GENEL TOPLAM", "GENEL TOPLAM:", "GEN. TOPLAM:"};
-    auto* genLabel = new QLabel(QString::fromUtf8(genCaption[index]), frame);
-    QFont lf = genLabel->font();
-    lf.setBold(true);
-    genLabel->setFont(lf);
-
-    int row = 0;
-    auto pair = [&](const char* caption, QWidget* field, int col) {
-        grid->addWidget(new QLabel(QString::fromUtf8(caption), frame), row, col);
-        grid->addWidget(field, row, col + 1);
-    };
-    pair("TOPLAM:", w.sttop, 0);
-    pair("KDV TOP:", w.kdvtop, 2);
-    ++row;
-    pair("İND. TOPLAMI:", w.indtop, 0);
-    ++row;
-    grid->addWidget(genLabel, row, 0);
-    grid->addWidget(w.gentop, row, 1, 1, 3);
-    ++row;
-    pair("NAKİT:", w.nkit, 0);
-    if (index < 2) {
-        w.krd = amountBox(frame, named("krd", index));
-        pair("KREDİ KARTI:", w.krd, 2);
-        ++row;
-        w.para = amountBox(frame, named("para", index));
-        pair("NAKİT ÖDEME:", w.para, 0);
-        pair("P. ÜSTÜ:", w.prust, 2);
-        ++row;
-        w.bky = valueLabel(frame, named("bky", index));
-        pair("BAKİYE:", w.bky, 2);
-        SaleTab* s = m_sales[static_cast<size_t>(index)];
-        connect(w.nkit, &QLineEdit::textChanged, s, [s](const QString& t) { s->nkit = t; });
-        connect(w.krd, &QLineEdit::textChanged, s, [s](const QString& t) { s->krd = t; });
-        connect(w.para, &QLineEdit::textChanged, s, [s](const QString& t) { s->para = t; });
-    } else {
-        pair("P. ÜSTÜ:", w.prust, 2);
-        // The reduced third sale: change = cash - grand total, or 0,00 under 1.
-        connect(w.nkit, &QLineEdit::textChanged, this, [&w](const QString& t) {
-            const double cash = Num::parseOr(t, 0);
-            w.prust->setText(cash < 1 ? kZero : Num::amount(cash - Num::parseOr(w.gentop->text(), 0)));
-        });
-    }
-    ++row;
-    w.cr1 = new QLabel(frame);
-    w.cr1->setObjectName(index == 1 ? QStringLiteral("cr11") : index == 2 ? QStringLiteral("cr13") : QStringLiteral("cr1"));
-    w.cr2 = new QLabel(frame);
-    w.cr2->setObjectName(index == 1 ? QStringLiteral("cr21") : index == 2 ? QStringLiteral("cr23") : QStringLiteral("cr2"));
-    pair("CARİ KOD:", w.cr1, 0);
-    pair("CARİ ÜNVANI:", w.cr2, 2);
-    return frame;
-}
-
-QWidget* SalesWindow::buildCustomerFrame(int index, SaleWidgets& w)
-{
-    auto* frame = new QGroupBox(QStringLiteral("Cari Bilgileri"));
-    auto* grid = new QGridLayout(frame);
-    grid->setVerticalSpacing(4);
-    auto field = [&](const char* base) {
-        auto* e = new QLineEdit(frame);
-        e->setObjectName(customerName(base, index));
-        return e;
-    };
-    w.ckod = field("ckod");
-    w.ckod->setReadOnly(true);
-    w.unvn = field("unvn");
-    w.yet = field("yet");
-    w.tel = field("tel");
-    w.vno = field("vno");
-    w.vd = field("vd");
-    w.shr = field("shr");
-    w.adr = field("adr");
-    const std::pair<const char*, QLineEdit*> rows[] = {
-        {"Kodu", w.ckod}, {"Ünvanı", w.unvn}, {"Yetkili", w.yet}, {"Telefon", w.tel},
-        {"Vergi/Tc No", w.vno}, {"V.Dairesi", w.vd}, {"Şehir", w.shr}, {"Adres", w.adr},
-    };
-    int r = 0;
-    for (const auto& [caption, edit] : rows) {
-        grid->addWidget(new QLabel(QString::fromUtf8(caption), frame), r / 2, (r % 2) * 2);
-        grid->addWidget(edit, r / 2, (r % 2) * 2 + 1);
-        ++r;
-    }
-    SaleTab* s = m_sales[static_cast<size_t>(index)];
-    const std::pair<QLineEdit*, QString SaleCustomer::*> bind[] = {
-        {w.ckod, &SaleCustomer::ckod}, {w.unvn, &SaleCustomer::unvn}, {w.yet, &SaleCustomer::yet},
-        {w.tel, &SaleCustomer::tel}, {w.vno, &SaleCustomer::vno}, {w.vd, &SaleCustomer::vd},
-        {w.shr, &SaleCustomer::shr}, {w.adr, &SaleCustomer::adr},
-    };
-    for (const auto& [edit, member] : bind)
-        connect(edit, &QLineEdit::textChanged, s, [s, member](const QString& t) { s->customer.*member = t; });
-
-    w.check = new QCheckBox(QStringLiteral("E-Fatura/Arşiv Yeni Cari"), frame);
-    w.check->setObjectName(index == 1 ? QStringLiteral("Check2") : QStringLiteral("Check1"));
-    w.check->setFocusPolicy(Qt::NoFocus);
-    connect(w.check, &QCheckBox::clicked, this, &SalesWindow::newEdocCustomer);
-    auto marker = [frame](const QString& name, const QString& text, const char* colour) {
-        auto* l = new QLabel(text, frame);
-        l->setObjectName(name);
-        l->setStyleSheet(QStringLiteral("QLabel{color:white; font-weight:bold; border-radius:4px; padding:2px 8px; background:")
-                         + QString::fromLatin1(colour) + u';' + u'}');
-        l->hide();
-        return l;
-    };
-    w.efatpic = marker(customerName("efatpic", index), QStringLiteral("E-FATURA"), "#1565c0");
-    w.earpic = marker(customerName("earpic", index), QStringLiteral("E-ARŞİV"), "#6a1b9a");
-    auto* cancel = new QPushButton(QStringLiteral("Cari İptal"), frame);
-    cancel->setObjectName(customerName("cariiptal", index));
-    cancel->setFocusPolicy(Qt::NoFocus);
-    connect(cancel, &QPushButton::clicked, this, &SalesWindow::clearCustomer);
-    auto* line = new QHBoxLayout;
-    line->addWidget(w.check);
-    line->addWidget(w.efatpic);
-    line->addWidget(w.earpic);
-    line->addStretch(1);
-    line->addWidget(cancel);
-    grid->addLayout(line, 4, 0, 1, 4);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    return frame;
-}
-
-QWidget* SalesWindow::buildButtons(int index)
-{
-    auto* box = new QWidget;
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 8, 0, 0);
-    grid->setSpacing(4);
-    int n = 0;
-    for (const ButtonSpec& spec : kButtons) {
-        if (index == 1 && spec.command == SalesCommand::Administrator)
-            continue;
-        auto* b = new QPushButton(QString::fromUtf8(spec.caption), box);
-        b->setObjectName(QString::fromLatin1(spec.name) + QString::number(index + 1));
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setMinimumHeight(34);
-        if (spec.command) {
-            const SalesCommand command = *spec.command;
-            connect(b, &QPushButton::clicked, this, [this, command] { runCommand(command); });
-        } else {
-            b->setEnabled(index == 1); // the staff button of the first sale stays disabled
-        }
-        if (spec.command == SalesCommand::ReceiptSave)
-            b->setStyleSheet(QStringLiteral("QPushButton{font-weight:bold; background:#2e7d32; color:white;}"
-                                            "QPushButton:hover{background:#388e3c;}"));
-        grid->addWidget(b, n / 2, n % 2);
-        ++n;
-    }
-    return box;
-}
-
 SaleTab* SalesWindow::activeSale() const
 {
     return sale(m_tabs->currentIndex());
@@ -540,29 +270,18 @@ void SalesWindow::oku()
     const SalesLook look = salesLook(s, FontStyle{font().family(), font().pointSize(), false});
     if (look.fullScreen)
         setWindowFlag(Qt::FramelessWindowHint, true);
-    QFont listFont(look.font.name, look.font.size);
-    listFont.setBold(look.font.bold);
     if (look.selection)
         listesecimrenk = fromNumber(*look.selection);
-    for (int i = 0; i < 2; ++i) {
-        QTableView* list = m_w[static_cast<size_t>(i)].list;
-        list->setFont(listFont);
-        list->verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + 10);
-        QPalette p = list->palette();
-        if (look.background)
-            p.setColor(QPalette::Base, fromNumber(*look.background));
-        if (look.textColor) {
-            p.setColor(QPalette::Text, fromNumber(*look.textColor));
-            p.setColor(QPalette::HighlightedText, fromNumber(*look.textColor));
-        }
-        // One band in the selected-row colour, whether or not the list has the focus.
-        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
-            p.setColor(g, QPalette::Highlight, listesecimrenk.isValid() ? listesecimrenk : p.color(QPalette::Base));
-            if (look.textColor)
-                p.setColor(g, QPalette::HighlightedText, fromNumber(*look.textColor));
-        }
-        list->setPalette(p);
-    }
+    ListLook list;
+    list.font = QFont(look.font.name, look.font.size);
+    list.font.setBold(look.font.bold);
+    if (look.textColor)
+        list.text = fromNumber(*look.textColor);
+    if (look.background)
+        list.background = fromNumber(*look.background);
+    list.selection = listesecimrenk;
+    m_pages[0]->applyLook(list);
+    m_pages[1]->applyLook(list);
     if (look.title)
         m_baslik->setText(*look.title);
 
@@ -581,8 +300,8 @@ void SalesWindow::paramoku()
     kasaadi = p.kasa;
     m_kasaisim->setText(QStringLiteral("KASA:") + kasaadi);
     if (const auto grid = truthValue(p.listegrid)) {
-        m_w[0].list->setShowGrid(*grid);
-        m_w[1].list->setShowGrid(*grid);
+        fields(0).list->setShowGrid(*grid);
+        fields(1).list->setShowGrid(*grid);
     }
     m_fisno->setText(openingReceiptNumber(p, Clock::today()));
 }
@@ -592,21 +311,15 @@ void SalesWindow::olcuyukle()
     WorkstationSettings s;
     m_store.read(s, {QStringLiteral("olcu")});
     const QList<std::optional<int>> widths = parseColumnWidths(s.olcu);
-    for (int i = 0; i < SaleColumnCount && i < widths.size(); ++i) {
-        if (!widths.at(i))
-            continue;
-        for (const SaleWidgets& w : m_w) {
-            if (i < w.list->model()->columnCount())
-                w.list->setColumnWidth(i, *widths.at(i) / kTwipsPerPixel);
-        }
-    }
+    for (SaleTabWidget* page : m_pages)
+        page->setColumnWidthsTwips(widths);
 }
 
 void SalesWindow::olcukaydet()
 {
     QList<int> widths;
     for (int c = 0; c < SaleColumnCount; ++c)
-        widths.append(m_w[0].list->columnWidth(c) * kTwipsPerPixel);
+        widths.append(fields(0).list->columnWidth(c) * kTwipsPerPixel);
     WorkstationSettings s;
     s.olcu = columnWidthsText(widths);
     m_store.write(s, {QStringLiteral("olcu")});
@@ -679,7 +392,7 @@ bool SalesWindow::handleBarcodeKey(QKeyEvent* key)
 bool SalesWindow::handlePaymentEnter(QObject* watched)
 {
     for (int i = 0; i < 2; ++i) {
-        SaleWidgets& w = m_w[static_cast<size_t>(i)];
+        const SaleTabWidget::Fields& w = fields(i);
         SaleTab* s = m_sales[static_cast<size_t>(i)];
         if (watched == w.nkit)
             s->fillCard();
@@ -688,8 +401,7 @@ bool SalesWindow::handlePaymentEnter(QObject* watched)
         else if (watched == w.para)
             s->recomputePayment();
         else
-            continue;
-        showPayment(i);
+            continue; // the recomputation shows itself through the sale's signal
         focusBarcode();
         return true;
     }
@@ -698,14 +410,8 @@ bool SalesWindow::handlePaymentEnter(QObject* watched)
 
 bool SalesWindow::handleCustomerEnter(QObject* watched)
 {
-    for (const SaleWidgets& w : m_w) {
-        if (!w.unvn)
-            continue;
-        const QLineEdit* ring[] = {w.unvn, w.yet, w.tel, w.vno, w.vd, w.shr, w.adr};
-        for (size_t i = 0; i < std::size(ring); ++i) {
-            if (watched != ring[i])
-                continue;
-            QLineEdit* next = const_cast<QLineEdit*>(ring[(i + 1) % std::size(ring)]);
+    for (SaleTabWidget* page : m_pages) {
+        if (QLineEdit* next = page->nextCustomerField(watched)) {
             next->setFocus();
             selectAllText(next);
             return true;
@@ -731,16 +437,16 @@ void SalesWindow::runCommand(SalesCommand command)
     case SalesCommand::ReturnSave: returnSave(); break;
     case SalesCommand::SelectUp:
     case SalesCommand::SelectDown:
-        if (SaleTab* s = activeSale(); s && s->moveSelection(command == SalesCommand::SelectUp))
-            listrenkle(m_tabs->currentIndex());
+        if (SaleTab* s = activeSale())
+            s->moveSelection(command == SalesCommand::SelectUp); // the page repaints the band
         break;
     case SalesCommand::LeaveDeleteMode: leaveDeleteMode(); break;
     case SalesCommand::DeleteLine:
         for (SaleTab* s : m_sales) {
             s->nkit = kZero;
         }
-        showPayment(0);
-        showPayment(1);
+        m_pages[0]->showPayment();
+        m_pages[1]->showPayment();
         sil();
         break;
     case SalesCommand::ForcedReceipt: forcedReceipt(); break;
@@ -760,9 +466,9 @@ void SalesWindow::stokekle()
     if (!s)
         return;
     s->nkit = kZero;
-    showPayment(index);
+    m_pages[static_cast<size_t>(index)]->showPayment();
     const EntryOutcome outcome = ProductLookup(m_folder.urunDbs(), m_params.fytno).enterBarcode(*s, m_srvadi->text());
-    afterEntry(index, outcome);
+    afterEntry(outcome);
 }
 
 void SalesWindow::stokkartekle(const QString& stockCode)
@@ -774,28 +480,20 @@ void SalesWindow::stokkartekle(const QString& stockCode)
     const EntryOutcome outcome = ProductLookup(m_folder.urunDbs(), m_params.fytno).enterStockCode(*s, stockCode);
     if (outcome.kind == EntryOutcome::Failed && outcome.storeUnreachable)
         mesajgoster(QStringLiteral("Veritabanı Bağlantısı Kurulamadı..."), MsgTitle::Uyari, MsgIcon::Error, MsgButtons::Ok);
-    afterEntry(index, outcome);
+    afterEntry(outcome);
 }
 
-void SalesWindow::afterEntry(int index, const EntryOutcome& outcome)
+void SalesWindow::afterEntry(const EntryOutcome& outcome)
 {
+    // The sale shows its own changes; the box is emptied for the next scan.
     if (outcome.found && isOn(m_settings.bulses))
         calseson();
     m_srvadi->clear();
-    switch (outcome.kind) {
-    case EntryOutcome::Added:
-        listrenkle(index);
-        break;
-    case EntryOutcome::Merged:
-        break;
-    case EntryOutcome::NotFound:
-    case EntryOutcome::Failed:
+    if (outcome.kind == EntryOutcome::NotFound || outcome.kind == EntryOutcome::Failed) {
         if (isOn(m_settings.bulmases))
             calsesoff();
         baryok(true);
-        break;
     }
-    showSale(index);
     focusBarcode();
 }
 
@@ -848,7 +546,7 @@ void SalesWindow::sil()
     }
     leaveDeleteMode();
     if (s)
-        showSale(index);
+        m_pages[static_cast<size_t>(index)]->showSale();
 }
 
 void SalesWindow::quantityDialog()
@@ -859,70 +557,9 @@ void SalesWindow::quantityDialog()
     QuantityDialog dialog(s->cell(s->selected(), ColMiktar), this);
     if (dialog.exec() == QDialog::Accepted) {
         s->setQuantity(dialog.quantity());
-        showSale(m_tabs->currentIndex());
     }
     m_srvadi->clear();
     focusBarcode();
-}
-
-void SalesWindow::showSale(int index)
-{
-    if (index < 0 || index > 1)
-        return;
-    SaleTab* s = m_sales[static_cast<size_t>(index)];
-    SaleWidgets& w = m_w[static_cast<size_t>(index)];
-    w.sttop->setText(s->sttop);
-    w.kdvtop->setText(s->kdvtop);
-    w.indtop->setText(s->indtop);
-    w.gentop->setText(s->gentop);
-    w.cr1->setText(s->cr1);
-    w.cr2->setText(s->cr2);
-    // A copy, since setting one field writes back into the sale.
-    const SaleCustomer c = s->customer;
-    w.ckod->setText(c.ckod);
-    w.unvn->setText(c.unvn);
-    w.yet->setText(c.yet);
-    w.tel->setText(c.tel);
-    w.vno->setText(c.vno);
-    w.vd->setText(c.vd);
-    w.shr->setText(c.shr);
-    w.adr->setText(c.adr);
-    showMarkers(index);
-    showPayment(index);
-}
-
-void SalesWindow::showPayment(int index)
-{
-    if (index < 0 || index > 1)
-        return;
-    SaleTab* s = m_sales[static_cast<size_t>(index)];
-    SaleWidgets& w = m_w[static_cast<size_t>(index)];
-    // Copies, since setting one box writes back into the sale.
-    const QString nkit = s->nkit, krd = s->krd, para = s->para;
-    w.gentop->setText(s->gentop);
-    w.nkit->setText(nkit);
-    w.krd->setText(krd);
-    w.para->setText(para);
-    w.prust->setText(s->prust);
-    w.bky->setText(s->bky);
-}
-
-void SalesWindow::listrenkle(int index)
-{
-    if (index < 0 || index > 1)
-        return;
-    QTableView* list = m_w[static_cast<size_t>(index)].list;
-    const int row = m_sales[static_cast<size_t>(index)]->selected();
-    if (row < 0) {
-        list->clearSelection();
-        return;
-    }
-    // Current cell in the first column, so the list never scrolls sideways to it.
-    const QModelIndex first = list->model()->index(row, 0);
-    const int across = list->horizontalScrollBar()->value();
-    list->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    list->scrollTo(first);
-    list->horizontalScrollBar()->setValue(across); // only the rows scroll
 }
 
 void SalesWindow::focusBarcode()
@@ -944,8 +581,7 @@ void SalesWindow::cashShare()
     const int index = m_tabs->currentIndex();
     if (SaleTab* s = sale(index)) {
         s->fillCash();
-        showPayment(index);
-        selectAllIn(m_w[static_cast<size_t>(index)].nkit);
+        selectAllIn(fields(index).nkit);
     }
 }
 
@@ -954,8 +590,7 @@ void SalesWindow::cardShare()
     const int index = m_tabs->currentIndex();
     if (SaleTab* s = sale(index)) {
         s->fillCard();
-        showPayment(index);
-        selectAllIn(m_w[static_cast<size_t>(index)].krd);
+        selectAllIn(fields(index).krd);
     }
 }
 
@@ -963,15 +598,7 @@ void SalesWindow::cashHandedOver()
 {
     const int index = m_tabs->currentIndex();
     if (sale(index))
-        selectAllIn(m_w[static_cast<size_t>(index)].para);
-}
-
-void SalesWindow::showMarkers(int index)
-{
-    SaleWidgets& w = m_w[static_cast<size_t>(index)];
-    const QString tag = m_sales[static_cast<size_t>(index)]->customer.tag;
-    w.efatpic->setVisible(tag == QLatin1String("1") || tag == QLatin1String("3"));
-    w.earpic->setVisible(tag == QLatin1String("2"));
+        selectAllIn(fields(index).para);
 }
 
 void SalesWindow::clearCustomer()
@@ -980,11 +607,11 @@ void SalesWindow::clearCustomer()
     SaleTab* s = sale(index);
     if (!s)
         return;
-    SaleWidgets& w = m_w[static_cast<size_t>(index)];
+    const SaleTabWidget::Fields& w = fields(index);
     for (QLineEdit* e : {w.ckod, w.unvn, w.yet, w.vno, w.vd, w.tel, w.adr, w.shr})
         e->clear();
     s->customer.tag.clear();
-    showMarkers(index);
+    m_pages[static_cast<size_t>(index)]->showMarkers();
     faturanoayarla(false);
 }
 
@@ -994,7 +621,7 @@ void SalesWindow::newEdocCustomer(bool ticked)
     SaleTab* s = sale(index);
     if (!s)
         return;
-    SaleWidgets& w = m_w[static_cast<size_t>(index)];
+    const SaleTabWidget::Fields& w = fields(index);
     for (QLineEdit* e : {w.unvn, w.yet, w.tel, w.vno, w.vd, w.shr, w.adr})
         e->clear();
     if (ticked) {
@@ -1004,7 +631,7 @@ void SalesWindow::newEdocCustomer(bool ticked)
         w.ckod->clear();
         s->customer.tag.clear();
     }
-    showMarkers(index);
+    m_pages[static_cast<size_t>(index)]->showMarkers();
     faturanoayarla(false);
 }
 
@@ -1086,7 +713,6 @@ void SalesWindow::receiptSave()
         fissifirlaliste(index);
     }
     m_fismodu = false;
-    listrenkle(index);
     focusBarcode();
 }
 
@@ -1110,7 +736,6 @@ void SalesWindow::invoiceSave()
     } else if (shared.kayitonay) {
         fissifirlaliste(index);
     }
-    listrenkle(index);
     focusBarcode();
 }
 
@@ -1136,7 +761,6 @@ void SalesWindow::returnSave()
         else
             dialog.undoTotal();
     }
-    listrenkle(index);
     focusBarcode();
 }
 
@@ -1174,7 +798,6 @@ void SalesWindow::fissifirlaliste(int index)
     fisnoguncelle();
     m_fismodu = false;
     s->clear(m_settings.carikod, m_settings.cari);
-    showSale(index);
 }
 
 bool SalesWindow::faturakaydet1()
@@ -1201,8 +824,8 @@ bool SalesWindow::faturakaydet1()
     s->clear(m_settings.carikod, m_settings.cari);
     faturanoayarla(true);
     s->customer = SaleCustomer{};
-    m_w[static_cast<size_t>(index)].check->setChecked(false);
-    showSale(index);
+    fields(index).check->setChecked(false);
+    m_pages[static_cast<size_t>(index)]->showSale();
     faturanoayarla(false);
     haraketdosyasikopyala();
     return true;

@@ -5,6 +5,7 @@
 #include "records/numbering.h"
 #include "sales/key_routing.h"
 #include "sales/sale_model.h"
+#include "sales/saletab_window.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -63,21 +64,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct SaleWidgets {
-        QTableView* list = nullptr;
-        QLabel *sttop = nullptr, *kdvtop = nullptr, *indtop = nullptr, *gentop = nullptr;
-        QLabel *prust = nullptr, *bky = nullptr, *cr1 = nullptr, *cr2 = nullptr;
-        QLineEdit *nkit = nullptr, *krd = nullptr, *para = nullptr;
-        QLineEdit *ckod = nullptr, *unvn = nullptr, *yet = nullptr, *tel = nullptr, *vno = nullptr,
-                  *vd = nullptr, *shr = nullptr, *adr = nullptr;
-        QCheckBox* check = nullptr;
-        QLabel *efatpic = nullptr, *earpic = nullptr;
-    };
-
-    QWidget* buildSaleTab(int index);
-    QWidget* buildTotalsFrame(int index, SaleWidgets& w);
-    QWidget* buildCustomerFrame(int index, SaleWidgets& w);
-    QWidget* buildButtons(int index);
+    // The fields of sale 0, 1 or 2.
+    const SaleTabWidget::Fields& fields(int index) const { return m_pages[static_cast<size_t>(index)]->fields(); }
     void buildHeader(QWidget* central);
 
     void runCommand(SalesCommand command);
@@ -87,15 +75,12 @@ private:
 
     // Product entry (stokekle) and its after-steps on the window.
     void stokekle();
-    void afterEntry(int saleIndex, const struct EntryOutcome& outcome);
+    void afterEntry(const struct EntryOutcome& outcome);
     void baryok(bool blink);
     void armDeleteMode();
     void leaveDeleteMode();
     void sil();
     void quantityDialog();
-    void showSale(int index);
-    void showPayment(int index);
-    void listrenkle(int index);
     void focusBarcode();
     void selectAllIn(QLineEdit* box);
     void cashShare();
@@ -103,7 +88,6 @@ private:
     void cashHandedOver();
     void clearCustomer();
     void newEdocCustomer(bool ticked);
-    void showMarkers(int index);
     void invoicePrint();
     void returnInvoicePrint();
     void calseson();
@@ -144,7 +128,7 @@ private:
 
     std::array<SaleTab*, 2> m_sales{};
     SaleTab* m_reduced = nullptr; // the third sale's list; nothing fills it
-    std::array<SaleWidgets, 3> m_w;
+    std::array<SaleTabWidget*, 3> m_pages{};
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_srvadi = nullptr;
     QLineEdit* m_fisno = nullptr;
