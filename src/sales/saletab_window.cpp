@@ -277,20 +277,20 @@ QWidget* SaleTabWidget::buildButtons()
     grid->setContentsMargins(0, 8, 0, 0);
     grid->setSpacing(4);
     int n = 0;
-    for (const ButtonSpec& spec : kButtons) {
-        if (index == 1 && spec.command == SalesCommand::Administrator)
+    for (const ButtonSpec& entry : kButtons) {
+        if (index == 1 && entry.command == SalesCommand::Administrator)
             continue;
-        auto* b = new QPushButton(QString::fromUtf8(spec.caption), box);
-        b->setObjectName(QString::fromLatin1(spec.name) + QString::number(index + 1));
+        auto* b = new QPushButton(QString::fromUtf8(entry.caption), box);
+        b->setObjectName(QString::fromLatin1(entry.name) + QString::number(index + 1));
         b->setFocusPolicy(Qt::NoFocus);
         b->setMinimumHeight(34);
-        if (spec.command) {
-            const SalesCommand command = *spec.command;
+        if (entry.command) {
+            const SalesCommand command = *entry.command;
             connect(b, &QPushButton::clicked, this, [this, command] { emit commandClicked(command); });
         } else {
             b->setEnabled(index == 1); // the staff button of the first sale stays disabled
         }
-        if (spec.command == SalesCommand::ReceiptSave)
+        if (entry.command == SalesCommand::ReceiptSave)
             b->setStyleSheet(QStringLiteral("QPushButton{font-weight:bold; background:#2e7d32; color:white;}"
                                             "QPushButton:hover{background:#388e3c;}"));
         grid->addWidget(b, n / 2, n % 2);
