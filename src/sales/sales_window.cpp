@@ -666,76 +666,64 @@ void SalesWindow::returnInvoicePrint()
     }
 }
 
-void SalesWindow::calseson()
+void SalesWindow::playSound(QSoundEffect*& effect, const QString& file)
 {
+    // Without an audio device a sound would report ready and never end.
     if (QMediaDevices::audioOutputs().isEmpty())
         return;
-    if (!m_soundOn) {
-        m_soundOn = new QSoundEffect(this);
-        m_soundOn->setSource(QUrl::fromLocalFile(m_folder.sndOn()));
+    if (!effect) {
+        effect = new QSoundEffect(this);
+        effect->setSource(QUrl::fromLocalFile(file));
     }
-    m_soundOn->play();
+    effect->play();
+}
+
+void SalesWindow::calseson()
+{
+    playSound(m_soundOn, m_folder.sndOn());
 }
 
 void SalesWindow::calsesoff()
 {
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return;
-    if (!m_soundOff) {
-        m_soundOff = new QSoundEffect(this);
-        m_soundOff->setSource(QUrl::fromLocalFile(m_folder.sndOff()));
-    }
-    m_soundOff->play();
+    playSound(m_soundOff, m_folder.sndOff());
 }
 
 void SalesWindow::receiptSave()
 {
-    const int index = m_tabs->currentIndex();
-    SaleTab* s = sale(index);
-    if (!s || s->isEmpty())
-        return;
-    RecordShared& shared = recordShared();
-    shared.odemetipi.clear();
-    m_fismodu = true;
-    okcfisdosyakaydet();
-    shared.iademodu = QStringLiteral("0");
-    shared.fistutari = Num::parseOr(s->gentop, 0);
-    if (eslesme == 1)
-        return; // the register takes the payment
-    RecordTypeDialog dialog(m_folder.haraketDir(), this);
-    dialog.exec();
-    if (shared.kayitonay && shared.odemetipi != QLatin1String("iade")) {
-        if (faturakaydet1())
-            okcfisodemetipikaydet();
-        else
-            dialog.undoTotal();
-    } else if (shared.kayitonay) {
-        fissifirlaliste(index);
-    }
-    m_fismodu = false;
-    focusBarcode();
+    saveSale(true);
 }
 
 void SalesWindow::invoiceSave()
+{
+    saveSale(false);
+}
+
+void SalesWindow::saveSale(bool receipt)
 {
     const int index = m_tabs->currentIndex();
     SaleTab* s = sale(index);
     if (!s || s->isEmpty())
         return;
     RecordShared& shared = recordShared();
-    okcfisdosyakaydet();
     // A sale: cash or card, and no choice left over from an earlier dialog.
-    shared.iademodu = QStringLiteral("0");
     shared.odemetipi.clear();
+    shared.iademodu = QStringLiteral("0");
     shared.fistutari = Num::parseOr(s->gentop, 0);
+    m_fismodu = receipt;
+    okcfisdosyakaydet();
+    if (receipt && eslesme == 1)
+        return; // the register takes the payment
     RecordTypeDialog dialog(m_folder.haraketDir(), this);
     dialog.exec();
     if (shared.kayitonay && shared.odemetipi != QLatin1String("iade")) {
         if (!faturakaydet1())
             dialog.undoTotal();
+        else if (receipt)
+            okcfisodemetipikaydet();
     } else if (shared.kayitonay) {
         fissifirlaliste(index);
     }
+    m_fismodu = false;
     focusBarcode();
 }
 

@@ -98,6 +98,8 @@ private:
 
     // Commands whose windows and writers are built elsewhere; each has this one place.
     void receiptSave();
+    void saveSale(bool receipt);
+    void playSound(QSoundEffect*& effect, const QString& file);
     void invoiceSave();
     void returnSave();
     void forcedReceipt();
