@@ -13,6 +13,7 @@ ExchangeRunner::ExchangeRunner(QObject* parent)
 
 ExchangeRunner::~ExchangeRunner()
 {
+    *m_alive = false;
     m_thread->quit();
     // A copy stuck on an unreachable folder must not hold up closing; the
     // thread is then left to end by itself.

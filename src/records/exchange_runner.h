@@ -2,7 +2,9 @@
 
 #include <QObject>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 class QThread;
 
@@ -22,8 +24,10 @@ public:
     void run(std::function<R()> work, std::function<void(R)> done)
     {
         ++m_running;
-        post([this, work = std::move(work), done = std::move(done)] {
+        post([this, alive = m_alive, work = std::move(work), done = std::move(done)] {
             R result = work();
+            if (!*alive)
+                return;
             deliver([this, done, result] {
                 --m_running;
                 done(result);
@@ -38,4 +42,6 @@ private:
     QThread* m_thread;
     QObject* m_worker;
     int m_running = 0;
+    // Cleared when the runner goes, so a copy that ends after it delivers nothing.
+    std::shared_ptr<std::atomic<bool>> m_alive = std::make_shared<std::atomic<bool>>(true);
 };

@@ -346,6 +346,10 @@ void SalesWindow::closeEvent(QCloseEvent* event)
 
 bool SalesWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // Every event of the program passes here: only keys and clicks matter.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
+        return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this)
         return QMainWindow::eventFilter(watched, event);
