@@ -24,13 +24,9 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QScrollBar>
-#include <QItemSelectionModel>
+#include <QAudioDevice>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMenu>
 #include <QMenuBar>
