@@ -198,6 +198,11 @@ QString SettingsStore::param(const QString& key) const
     return Ini::readKey(kParam, key, m_folder.paramTkm());
 }
 
+QString SettingsStore::edocCustomerCode() const
+{
+    return Ini::readKey(QStringLiteral("cari"), QStringLiteral("cari"), m_folder.paramTkm());
+}
+
 bool SettingsStore::setParam(const QString& key, const QString& value) const
 {
     return Ini::writeKey(kParam, key, value, m_folder.paramTkm());

@@ -71,6 +71,8 @@ public:
     // Writes every key, section param first, then cari, then sablon.
     bool write(const ParamSettings& from) const;
     QString param(const QString& key) const;
+    // [cari] cari: the code a new e-document customer is saved under.
+    QString edocCustomerCode() const;
     bool setParam(const QString& key, const QString& value) const;
 
     // iadeparam.tkm [iade] on

@@ -252,7 +252,7 @@ void SaleTab::clear(const QString& defaultCode, const QString& defaultTitle)
     customer.ckod = code;
     customer.tag = tag;
     emit selectionMoved(-1);
-    emit totalsChanged();
+    emit changed();
 }
 
 void SaleTab::computeTotals()
@@ -277,7 +277,7 @@ void SaleTab::computeTotals()
     kdvtop = Num::amount(vat);
     gentop = Num::amount(gross);
     indtop = Num::amount(discount);
-    emit totalsChanged();
+    emit changed();
 }
 
 void SaleTab::recomputePayment()
@@ -303,7 +303,19 @@ void SaleTab::recomputePayment()
         if (m_lines.isEmpty())
             gentop = krd = nkit = bky = para = prust = kZero;
     }();
-    emit totalsChanged();
+    emit changed();
+}
+
+void SaleTab::resetCash()
+{
+    nkit = kZero;
+    emit changed();
+}
+
+void SaleTab::setCustomer(const SaleCustomer& c)
+{
+    customer = c;
+    emit changed();
 }
 
 void SaleTab::fillCash()

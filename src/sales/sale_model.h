@@ -95,13 +95,18 @@ public:
     // F8: cash = grand total - card; F9: card = grand total - cash.
     void fillCash();
     void fillCard();
+    // The cash share back to "0,00" (a scan, a quantity, a removal).
+    void resetCash();
+    // The customer of the sale, code and kind included.
+    void setCustomer(const SaleCustomer& customer);
 
     QString cell(int row, int col) const { return m_lines.at(row)[col]; }
     void setCell(int row, int col, const QString& text);
 
 signals:
     void selectionMoved(int row);
-    void totalsChanged();
+    // Totals, payment or customer changed: whatever shows them shows them again.
+    void changed();
 
 private:
     void recomputeLine(int row);

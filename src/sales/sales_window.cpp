@@ -42,8 +42,6 @@ bool satisekraniacik = false;
 
 namespace {
 
-const QString kZero = QStringLiteral("0,00");
-
 QColor fromNumber(int n)
 {
     const Rgb c = rgbOf(n);
@@ -442,11 +440,8 @@ void SalesWindow::runCommand(SalesCommand command)
         break;
     case SalesCommand::LeaveDeleteMode: leaveDeleteMode(); break;
     case SalesCommand::DeleteLine:
-        for (SaleTab* s : m_sales) {
-            s->nkit = kZero;
-        }
-        m_pages[0]->showPayment();
-        m_pages[1]->showPayment();
+        for (SaleTab* s : m_sales)
+            s->resetCash();
         sil();
         break;
     case SalesCommand::ForcedReceipt: forcedReceipt(); break;
@@ -465,8 +460,7 @@ void SalesWindow::stokekle()
     SaleTab* s = sale(index);
     if (!s)
         return;
-    s->nkit = kZero;
-    m_pages[static_cast<size_t>(index)]->showPayment();
+    s->resetCash();
     const EntryOutcome outcome = ProductLookup(m_folder.urunDbs(), m_params.fytno).enterBarcode(*s, m_srvadi->text());
     afterEntry(outcome);
 }
@@ -545,8 +539,6 @@ void SalesWindow::sil()
             m_srvadi->clear();
     }
     leaveDeleteMode();
-    if (s)
-        m_pages[static_cast<size_t>(index)]->showSale();
 }
 
 void SalesWindow::quantityDialog()
@@ -607,11 +599,7 @@ void SalesWindow::clearCustomer()
     SaleTab* s = sale(index);
     if (!s)
         return;
-    const SaleTabWidget::Fields& w = fields(index);
-    for (QLineEdit* e : {w.ckod, w.unvn, w.yet, w.vno, w.vd, w.tel, w.adr, w.shr})
-        e->clear();
-    s->customer.tag.clear();
-    m_pages[static_cast<size_t>(index)]->showMarkers();
+    s->setCustomer(SaleCustomer{}); // the new e-document box keeps its state
     faturanoayarla(false);
 }
 
@@ -621,17 +609,13 @@ void SalesWindow::newEdocCustomer(bool ticked)
     SaleTab* s = sale(index);
     if (!s)
         return;
-    const SaleTabWidget::Fields& w = fields(index);
-    for (QLineEdit* e : {w.unvn, w.yet, w.tel, w.vno, w.vd, w.shr, w.adr})
-        e->clear();
+    // Ticked: a new customer for an electronic document, under the code of the settings.
+    SaleCustomer customer;
     if (ticked) {
-        w.ckod->setText(Ini::readKey(QStringLiteral("cari"), QStringLiteral("cari"), m_folder.paramTkm()));
-        s->customer.tag = QStringLiteral("3");
-    } else {
-        w.ckod->clear();
-        s->customer.tag.clear();
+        customer.ckod = m_store.edocCustomerCode();
+        customer.tag = QStringLiteral("3");
     }
-    m_pages[static_cast<size_t>(index)]->showMarkers();
+    s->setCustomer(customer);
     faturanoayarla(false);
 }
 
@@ -811,9 +795,8 @@ bool SalesWindow::faturakaydet1()
     m_fismodu = false;
     s->clear(m_settings.carikod, m_settings.cari);
     faturanoayarla(true);
-    s->customer = SaleCustomer{};
+    s->setCustomer(SaleCustomer{});
     fields(index).check->setChecked(false);
-    m_pages[static_cast<size_t>(index)]->showSale();
     faturanoayarla(false);
     haraketdosyasikopyala();
     return true;

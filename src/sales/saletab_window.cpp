@@ -103,7 +103,7 @@ SaleTabWidget::SaleTabWidget(int index, SaleTab* sale, QWidget* parent)
         w.list->setColumnWidth(c, columns.at(c).twips / kTwipsPerPixel);
     if (isFull()) {
         connect(sale, &SaleTab::selectionMoved, this, &SaleTabWidget::paintSelection);
-        connect(sale, &SaleTab::totalsChanged, this, &SaleTabWidget::showSale);
+        connect(sale, &SaleTab::changed, this, &SaleTabWidget::showSale);
         connect(w.list, &QTableView::pressed, this, [this](const QModelIndex& i) {
             m_sale->setSelected(i.row());
             emit rowPressed();

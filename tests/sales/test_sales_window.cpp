@@ -6,6 +6,8 @@
 #include "shell/message.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -264,6 +266,31 @@ private slots:
         // F4 needs title, tax number, tax office and city.
         key(Qt::Key_F4);
         QVERIFY(m_asked.last().startsWith(QStringLiteral("Faturası Çıkıtıs İçin")));
+    }
+
+    void newEdocCustomerAndCancel()
+    {
+        auto* check = m_window->findChild<QCheckBox*>(QStringLiteral("Check1"));
+        field<QLineEdit>("unvn")->setText(QStringLiteral("Eski Ünvan"));
+        check->click();
+        QCOMPARE(text("ckod"), QStringLiteral("120.99.001"));
+        QCOMPARE(m_window->sale(0)->customer.tag, QStringLiteral("3"));
+        QCOMPARE(text("unvn"), QString());
+        QVERIFY(field<QLabel>("efatpic")->isVisibleTo(m_window));
+        QVERIFY(!field<QLabel>("earpic")->isVisibleTo(m_window));
+        QCOMPARE(text("ftno"), QStringLiteral("A000000001")); // kind 3 takes the plain series
+
+        field<QLineEdit>("vno")->setText(QStringLiteral("1234567890"));
+        field<QPushButton>("cariiptal")->click();
+        QCOMPARE(text("ckod"), QString());
+        QCOMPARE(text("vno"), QString());
+        QCOMPARE(m_window->sale(0)->customer.tag, QString());
+        QVERIFY(!field<QLabel>("efatpic")->isVisibleTo(m_window));
+        QVERIFY(check->isChecked()); // the box keeps its state
+
+        check->click();
+        QCOMPARE(text("ckod"), QString());
+        QVERIFY(!check->isChecked());
     }
 
     void closingAsksWhenLinesWouldBeLost()
