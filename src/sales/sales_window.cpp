@@ -728,7 +728,7 @@ void SalesWindow::returnSave()
     dialog.exec();
     if (shared.kayitonay && shared.odemetipi == QLatin1String("iade")) {
         // A confirmed return leaves its record before the sale is cleared.
-        if (iadekaydet())
+        if (writeBlock(true))
             fissifirlaliste(index);
         else
             dialog.undoTotal();
@@ -772,21 +772,29 @@ void SalesWindow::fissifirlaliste(int index)
     s->clear(m_settings.carikod, m_settings.cari);
 }
 
+bool SalesWindow::writeBlock(bool asReturn)
+{
+    SaleTab* s = activeSale();
+    if (!s)
+        return false;
+    const QString error = MovementFile::record(
+        m_folder.haraketDir(), kasaadi, MovementFile::fromSaleTab(*s, m_fisno->text(), m_ftno->text(), Clock::now()),
+        asReturn);
+    if (error.isEmpty())
+        return true;
+    // Nothing was written; the sale stays on the screen to be saved again.
+    mesajgoster((asReturn ? QStringLiteral("İade kaydedilemedi: ") : QStringLiteral("Satış kaydedilemedi: ")) + error
+                    + QStringLiteral("\nSatış ekranda duruyor, tekrar kaydedebilirsiniz..."),
+                MsgTitle::Dikkat, MsgIcon::Error, MsgButtons::Ok);
+    return false;
+}
+
 bool SalesWindow::faturakaydet1()
 {
     const int index = m_tabs->currentIndex();
     SaleTab* s = sale(index);
-    if (!s)
+    if (!s || !writeBlock(false))
         return false;
-    const QString error = MovementFile::record(
-        m_folder.haraketDir(), kasaadi, MovementFile::fromSaleTab(*s, m_fisno->text(), m_ftno->text(), Clock::now()), false);
-    if (!error.isEmpty()) {
-        // Nothing was written; the sale stays on the screen to be saved again.
-        mesajgoster(QStringLiteral("Satış kaydedilemedi: ") + error
-                        + QStringLiteral("\nSatış ekranda duruyor, tekrar kaydedebilirsiniz..."),
-                    MsgTitle::Dikkat, MsgIcon::Error, MsgButtons::Ok);
-        return false;
-    }
     if (m_fismodu)
         fisyaz();
     if (m_fismodu)
@@ -800,21 +808,6 @@ bool SalesWindow::faturakaydet1()
     faturanoayarla(false);
     haraketdosyasikopyala();
     return true;
-}
-
-bool SalesWindow::iadekaydet()
-{
-    SaleTab* s = activeSale();
-    if (!s)
-        return false;
-    const QString error = MovementFile::record(
-        m_folder.haraketDir(), kasaadi, MovementFile::fromSaleTab(*s, m_fisno->text(), m_ftno->text(), Clock::now()), true);
-    if (error.isEmpty())
-        return true;
-    mesajgoster(QStringLiteral("İade kaydedilemedi: ") + error
-                    + QStringLiteral("\nSatış ekranda duruyor, tekrar kaydedebilirsiniz..."),
-                MsgTitle::Dikkat, MsgIcon::Error, MsgButtons::Ok);
-    return false;
 }
 
 void SalesWindow::fisyaz()

@@ -114,7 +114,9 @@ private:
     void fisnoguncelle();
     void fissifirlaliste(int index);
     bool faturakaydet1();
-    bool iadekaydet();
+    // Appends the sale's block (or its return block) to the day's movement
+    // file; tells the cashier when it could not be written.
+    bool writeBlock(bool asReturn);
     // Steps of a finished sale done by the receipt, export, exchange and register work.
     void fisyaz();
     void posfishazirla1();
