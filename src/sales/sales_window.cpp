@@ -256,12 +256,10 @@ SaleTab* SalesWindow::activeSale() const
 
 void SalesWindow::oku()
 {
-    WorkstationSettings s = m_settings;
-    m_store.read(s, {QStringLiteral("ses"), QStringLiteral("yazici"), QStringLiteral("per"),
-                     QStringLiteral("liste"), QStringLiteral("stok")});
-    m_settings = s;
+    m_store.read(m_settings, {QStringLiteral("ses"), QStringLiteral("yazici"), QStringLiteral("per"),
+                              QStringLiteral("liste"), QStringLiteral("stok")});
 
-    const SalesLook look = salesLook(s, FontStyle{font().family(), font().pointSize(), false});
+    const SalesLook look = salesLook(m_settings, FontStyle{font().family(), font().pointSize(), false});
     if (look.fullScreen)
         setWindowFlag(Qt::FramelessWindowHint, true);
     if (look.selection)
@@ -279,9 +277,7 @@ void SalesWindow::oku()
     if (look.title)
         m_baslik->setText(*look.title);
 
-    ReceiptLayoutSettings receipt = m_receipt;
-    m_store.read(receipt); // fisoku
-    m_receipt = receipt;
+    m_store.read(m_receipt); // fisoku
     paramoku();
     faturanoayarla(false);
 }
@@ -346,12 +342,13 @@ bool SalesWindow::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this)
-        return QMainWindow::eventFilter(watched, event);
+        return false;
 
-    if (watched == m_srvadi && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
-        baryok(false);
-    if (event->type() != QEvent::KeyPress)
-        return QMainWindow::eventFilter(watched, event);
+    if (type != QEvent::KeyPress) {
+        if (watched == m_srvadi)
+            baryok(false); // a click in the box stops the blinking
+        return false;
+    }
 
     auto* key = static_cast<QKeyEvent*>(event);
     KeyContext context;
@@ -812,13 +809,12 @@ bool SalesWindow::faturakaydet1()
 
 void SalesWindow::fisyaz()
 {
+    if (!m_fiszorla && !isOn(m_settings.yazdirma))
+        return;
     SaleTab* s = m_sales[0];
     PrinterService* printers = printerService();
     // yazsec: the configured printer, by its exact device name.
-    const bool found = printers && printers->printerNames().contains(m_settings.yazici1);
-    if (!m_fiszorla && !isOn(m_settings.yazdirma))
-        return;
-    if (!found) {
+    if (!printers || !printers->printerNames().contains(m_settings.yazici1)) {
         mesajgoster(QStringLiteral("Yazıcı Bulunamadı.Ayarlardan Yazıcı Kontrolu Yapıp Tekrar Deneyiniz..."),
                     MsgTitle::Dikkat, MsgIcon::Error, MsgButtons::Ok);
         return;
