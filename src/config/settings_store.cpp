@@ -122,6 +122,7 @@ struct ParamKey {
     const char* section;
     const char* key;
     QString ParamSettings::*member;
+    bool settingsWindowWrites = true;
 };
 
 using P = ParamSettings;
@@ -137,8 +138,7 @@ const ParamKey kParamKeys[] = {
     {"sablon", "fattur", &P::fattur}, {"sablon", "fatno", &P::fatno},
     {"sablon", "efattur", &P::efattur}, {"sablon", "efatno", &P::efatno},
     {"sablon", "eartur", &P::eartur}, {"sablon", "earno", &P::earno},
-    // Written by the receipt numbering only.
-    {"param", "fisnolaritarih", &P::fisnolaritarih},
+    {"param", "fisnolaritarih", &P::fisnolaritarih, false}, // the receipt numbering's own
 };
 
 const QString kParam = QStringLiteral("param");
@@ -185,7 +185,7 @@ bool SettingsStore::write(const ParamSettings& from) const
 {
     bool ok = true;
     for (const ParamKey& k : kParamKeys) {
-        if (QLatin1String(k.key) == QLatin1String("fisnolaritarih"))
+        if (!k.settingsWindowWrites)
             continue;
         ok = Ini::writeKey(QString::fromLatin1(k.section), QString::fromLatin1(k.key), from.*k.member,
                            m_folder.paramTkm()) && ok;

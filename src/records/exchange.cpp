@@ -29,16 +29,11 @@ bool copyReplacing(const QString& source, const QString& destination)
     return true;
 }
 
-bool salesHeldBack(const QString& sharedDir, const QString& registerName)
-{
-    return SharedFolder::salesHeldBack(sharedDir, registerName);
-}
-
 QStringList sendMovementFiles(const QString& haraketDir, const QString& sharedDir, const QString& registerName,
                               const QDate& today)
 {
     QStringList copied;
-    if (sharedDir.isEmpty() || salesHeldBack(sharedDir, registerName))
+    if (sharedDir.isEmpty() || SharedFolder::salesHeldBack(sharedDir, registerName))
         return copied;
     for (int day = 0; day < kDaysSent; ++day) {
         const QString name = MovementFile::fileName(today.addDays(-day), registerName);

@@ -20,7 +20,6 @@ inline constexpr int kDaysSent = 21;
 // Returns the names copied.
 QStringList sendMovementFiles(const QString& haraketDir, const QString& sharedDir, const QString& registerName,
                               const QDate& today);
-bool salesHeldBack(const QString& sharedDir, const QString& registerName);
 
 // When KASALAR asks for it: the shared URUN.dbs and cari.dbs replace the
 // local ones and KASALAR goes back to "0". True when the stores were taken.

@@ -30,7 +30,8 @@ Sale fromSaleTab(const SaleTab& tab, const QString& fisno, const QString& ftno, 
 // register in haraketDir. An empty text means success.
 QString record(const QString& haraketDir, const QString& registerName, const Sale& sale, bool asReturn);
 
-// A text cut to `width` characters or filled up with spaces on the right.
+// A text cut to `width` characters or filled up with spaces on the right
+// (the fixed-width fields of the movement and POS files).
 QString field(const QString& text, int width);
 
 // "01-FIS-" header with the nine customer fields, "02-SAT-" lines of 227

@@ -1,21 +1,13 @@
 #include "records/pos_export.h"
 
 #include "records/exchange.h"
+#include "records/movement_file.h"
 #include "shell/numbers.h"
 #include "shell/textcodec.h"
 
 #include <QSaveFile>
 
 namespace PosExport {
-
-namespace {
-
-QString fit(const QString& text, int width)
-{
-    return text.left(width).leftJustified(width, u' ');
-}
-
-} // namespace
 
 QByteArray build(const QList<SaleLine>& lines, const QString& odemetipi, const QString& kredino,
                  const QString& cardAmount, bool* ok)
@@ -30,9 +22,9 @@ QByteArray build(const QList<SaleLine>& lines, const QString& odemetipi, const Q
             return {};
         }
         out += TextCodec::toCp1254(QStringLiteral("SATIS;") + l[ColPlu] + u';');
-        out += TextCodec::toCp857(fit(l[ColCinsi], 20));
-        out += TextCodec::toCp1254(u';' + fit(l[ColBarkod], 20) + u';' + fit(l[ColDep], 2) + u';'
-                                   + fit(Num::fixed(*qty, 2, 3, u'.'), 6) + u';' + fit(Num::fixed(*price, 7, 2, u'.'), 10)
+        out += TextCodec::toCp857(MovementFile::field(l[ColCinsi], 20));
+        out += TextCodec::toCp1254(u';' + MovementFile::field(l[ColBarkod], 20) + u';' + MovementFile::field(l[ColDep], 2) + u';'
+                                   + MovementFile::field(Num::fixed(*qty, 2, 3, u'.'), 6) + u';' + MovementFile::field(Num::fixed(*price, 7, 2, u'.'), 10)
                                    + QStringLiteral(";\r\n"));
     }
     if (odemetipi == QLatin1String("kredi"))
