@@ -3,9 +3,9 @@
 #include "config/settings_store.h"
 #include "records/daily_totals_window.h"
 #include "shell/message.h"
+#include "shell/textbox_window.h"
 
 #include <QFormLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -21,7 +21,7 @@ AdminLoginDialog::AdminLoginDialog(ProgramFolder folder, QWidget* parent)
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setEchoMode(QLineEdit::Password);
     m_text->setMinimumWidth(220);
-    m_text->installEventFilter(this);
+    onEnterKey(m_text, [this] { check(); });
     auto* ok = new QPushButton(QStringLiteral("Tamam"), this);
     ok->setObjectName(QStringLiteral("tamam"));
     ok->setAutoDefault(false);
@@ -41,18 +41,6 @@ void AdminLoginDialog::check()
         return;
     }
     duzmesaj(QStringLiteral("Şifre Yanlış")); // the typed text stays
-}
-
-bool AdminLoginDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_text && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            check();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void AdminLoginDialog::run(const ProgramFolder& folder, QWidget* parent)

@@ -16,9 +16,6 @@ public:
     // Opens the login; with the right password the daily totals window.
     static void run(const ProgramFolder& folder, QWidget* parent);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void check();
 

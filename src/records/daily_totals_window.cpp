@@ -4,10 +4,10 @@
 #include "shell/clock.h"
 #include "shell/message.h"
 #include "shell/numbers.h"
+#include "shell/textbox_window.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -45,7 +45,7 @@ DailyTotalsWindow::DailyTotalsWindow(ProgramFolder folder, QWidget* parent)
     m_password = new QLineEdit(this);
     m_password->setObjectName(QStringLiteral("Text1"));
     m_password->setEchoMode(QLineEdit::Password);
-    m_password->installEventFilter(this);
+    onEnterKey(m_password, [this] { savePassword(); });
     auto* save = new QPushButton(QStringLiteral("Kaydet"), this);
     save->setObjectName(QStringLiteral("kaydet"));
     save->setAutoDefault(false);
@@ -88,16 +88,4 @@ void DailyTotalsWindow::savePassword()
     SettingsStore(m_folder).setAdminPassword(m_password->text());
     m_password->clear();
     duzmesaj(QStringLiteral("Şifre Değiştirildi."));
-}
-
-bool DailyTotalsWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_password && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            savePassword();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -16,9 +16,6 @@ public:
 
     QDateEdit* datePicker() const { return m_date; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void rakamoku();
     void savePassword();

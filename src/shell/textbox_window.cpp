@@ -43,7 +43,33 @@ private:
     KeyFilter m_filter;
 };
 
+class EnterKeyObject : public QObject {
+public:
+    EnterKeyObject(std::function<void()> action, QObject* parent) : QObject(parent), m_action(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_action();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
 } // namespace
+
+void onEnterKey(QLineEdit* box, std::function<void()> action)
+{
+    box->installEventFilter(new EnterKeyObject(std::move(action), box));
+}
 
 void attachKeyFilter(QLineEdit* box, KeyFilter filter)
 {

@@ -2,6 +2,8 @@
 
 #include "shell/filters.h"
 
+#include <functional>
+
 class QLineEdit;
 
 // Text-box conveniences of the number fields.
@@ -15,3 +17,6 @@ void selectAllText(QLineEdit* box);
 
 // An empty box becomes "0"; a non-empty one is left alone.
 void emptyToZero(QLineEdit* box);
+
+// Runs `action` when Enter is pressed in the box; the key goes no further.
+void onEnterKey(QLineEdit* box, std::function<void()> action);
