@@ -8,6 +8,7 @@
 #include "shell/clock.h"
 #include "shell/inifile.h"
 #include "shell/message.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,23 +20,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
-
-void pressInModal(Qt::Key key)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, key] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != QLatin1String("fiskaydettipiform"))
-            return;
-        poll->stop();
-        poll->deleteLater();
-        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, key);
-    });
-    poll->start(10);
-}
 
 QByteArray readAll(const QString& path)
 {
@@ -119,7 +105,7 @@ private:
     }
     void save(SalesWindow* w, Qt::Key choice)
     {
-        pressInModal(choice);
+        typeIntoModal(QStringLiteral("fiskaydettipiform"), QString(), choice);
         key(w, Qt::Key_F2);
         QTRY_VERIFY(!w->exchangeBusy());
     }
@@ -186,7 +172,7 @@ private slots:
 
         // An invoice save (F11) prints nothing.
         scan(t.window, QStringLiteral("8690000000017"));
-        pressInModal(Qt::Key_F2);
+        typeIntoModal(QStringLiteral("fiskaydettipiform"), QString(), Qt::Key_F2);
         key(t.window, Qt::Key_F11);
         QTRY_VERIFY(!t.window->exchangeBusy());
         QVERIFY(t.window->sale(0)->isEmpty());
@@ -232,17 +218,7 @@ private slots:
     {
         Till t = open(QStringLiteral("001"));
         scan(t.window, QStringLiteral("8690000000178"));
-        auto* qtyPoll = new QTimer;
-        connect(qtyPoll, &QTimer::timeout, qtyPoll, [qtyPoll] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal->objectName() != QLatin1String("miktr"))
-                return;
-            qtyPoll->stop();
-            qtyPoll->deleteLater();
-            QTest::keyClicks(modal->focusWidget(), QStringLiteral("100"));
-            QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
-        });
-        qtyPoll->start(10);
+        typeIntoModal(QStringLiteral("miktr"), QStringLiteral("100"), Qt::Key_Return);
         key(t.window, Qt::Key_F3);
         key(t.window, Qt::Key_F9); // all by card
         key(t.window, Qt::Key_Return);
@@ -262,7 +238,7 @@ private slots:
         // An invoice save (F11) writes no export.
         QFile::remove(t.folder().posfisDir() + QStringLiteral("/001"));
         scan(t.window, QStringLiteral("8690000000017"));
-        pressInModal(Qt::Key_F2);
+        typeIntoModal(QStringLiteral("fiskaydettipiform"), QString(), Qt::Key_F2);
         key(t.window, Qt::Key_F11);
         QVERIFY(!QFile::exists(t.folder().posfisDir() + QStringLiteral("/001")));
         close(t);

@@ -2,6 +2,7 @@
 #include "records/pos_export.h"
 #include "records/receipt.h"
 #include "shell/inifile.h"
+#include "support/sale_lines.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,16 +74,6 @@ ReceiptLayoutSettings layout()
     return l;
 }
 
-SaleLine line(const QString& name, const QString& qty, const QString& rate, const QString& total)
-{
-    SaleLine l;
-    l[ColCinsi] = name;
-    l[ColMiktar] = qty;
-    l[ColKdv] = rate;
-    l[ColToplamTutar] = total;
-    return l;
-}
-
 } // namespace
 
 class TestReceipt : public QObject {
@@ -121,9 +112,9 @@ private slots:
         ReceiptData data;
         data.fisno = QStringLiteral("0042");
         data.when = QDateTime(QDate(2026, 12, 11), QTime(14, 5, 9));
-        data.lines = {line(QStringLiteral("1234"), QStringLiteral("2"), QStringLiteral("20"), QStringLiteral("24,00")),
-                      line(QStringLiteral("Zeytinyağı Sızma Extra"), QStringLiteral("1"), QStringLiteral("1"),
-                           QStringLiteral("1.374,00"))};
+        data.lines = {lineWith({{ColCinsi, "1234"}, {ColMiktar, "2"}, {ColKdv, "20"}, {ColToplamTutar, "24,00"}}),
+                      lineWith({{ColCinsi, "Zeytinyağı Sızma Extra"}, {ColMiktar, "1"}, {ColKdv, "1"},
+                                {ColToplamTutar, "1.374,00"}})};
         data.sttop = QStringLiteral("1.165,00");
         data.kdvtop = QStringLiteral("233,00");
         data.gentop = QStringLiteral("1.398,00");
@@ -173,20 +164,10 @@ private slots:
 
     void posFileBytes()
     {
-        SaleLine a;
-        a[ColPlu] = QStringLiteral("17");
-        a[ColCinsi] = QStringLiteral("Zeytinyağı Sızma 1 L");
-        a[ColBarkod] = QStringLiteral("8690000000178");
-        a[ColDep] = QStringLiteral("1");
-        a[ColMiktar] = QStringLiteral("100");
-        a[ColBirimFiyat] = QStringLiteral("389,00");
-        SaleLine b;
-        b[ColPlu] = QStringLiteral("21");
-        b[ColCinsi] = QStringLiteral("Çikolatalı Bisküvi");
-        b[ColBarkod] = QStringLiteral("8690000000215");
-        b[ColDep] = QStringLiteral("2");
-        b[ColMiktar] = QStringLiteral("2,5");
-        b[ColBirimFiyat] = QStringLiteral("12,50");
+        const SaleLine a = lineWith({{ColPlu, "17"}, {ColCinsi, "Zeytinyağı Sızma 1 L"}, {ColBarkod, "8690000000178"},
+                                     {ColDep, "1"}, {ColMiktar, "100"}, {ColBirimFiyat, "389,00"}});
+        SaleLine b = lineWith({{ColPlu, "21"}, {ColCinsi, "Çikolatalı Bisküvi"}, {ColBarkod, "8690000000215"},
+                               {ColDep, "2"}, {ColMiktar, "2,5"}, {ColBirimFiyat, "12,50"}});
         bool ok = false;
         const QByteArray bytes = PosExport::build({a, b}, QStringLiteral("kredi"), QStringLiteral("1"),
                                                   QStringLiteral("38.931,25"), &ok);

@@ -4,6 +4,7 @@
 #include "records/movement_file.h"
 #include "records/numbering.h"
 #include "shell/inifile.h"
+#include "support/sale_lines.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,23 +12,6 @@
 #include <QTest>
 
 namespace {
-
-SaleLine line(const QString& stock, const QString& barcode, const QString& name, const QString& dep,
-              const QString& rate, const QString& price, const QString& qty, const QString& discount,
-              const QString& total)
-{
-    SaleLine l;
-    l[ColStokKodu] = stock;
-    l[ColBarkod] = barcode;
-    l[ColCinsi] = name;
-    l[ColDep] = dep;
-    l[ColKdv] = rate;
-    l[ColBirimFiyat] = price;
-    l[ColMiktar] = qty;
-    l[ColIndTop] = discount;
-    l[ColToplamTutar] = total;
-    return l;
-}
 
 QByteArray readAll(const QString& path)
 {
@@ -49,12 +33,12 @@ private slots:
                                      QStringLiteral("Ayşe"), QStringLiteral("0216"), QStringLiteral("987"),
                                      QStringLiteral("Kadıköy"), QStringLiteral("İstanbul"), QStringLiteral("Moda-12")};
         sale.ftno = QStringLiteral("EFA2026000000003");
-        sale.lines = {line(QStringLiteral("SU0001"), QStringLiteral("869"), QString(95, u'Ş'), QStringLiteral("3"),
-                           QStringLiteral("20"), QStringLiteral("12,00"), QStringLiteral("2"), QStringLiteral("0,00"),
-                           QStringLiteral("24,00")),
-                      line(QStringLiteral("NEG-1"), QStringLiteral("2000000000015"), QStringLiteral("Poşet"),
-                           QStringLiteral("104"), QStringLiteral("1"), QStringLiteral("-1.234,50"),
-                           QStringLiteral("1"), QStringLiteral("0,00"), QStringLiteral("-1.234,50"))};
+        sale.lines = {lineWith({{ColStokKodu, "SU0001"}, {ColBarkod, "869"}, {ColCinsi, QString(95, u'Ş')},
+                                {ColDep, "3"}, {ColKdv, "20"}, {ColBirimFiyat, "12,00"}, {ColMiktar, "2"},
+                                {ColIndTop, "0,00"}, {ColToplamTutar, "24,00"}}),
+                      lineWith({{ColStokKodu, "NEG-1"}, {ColBarkod, "2000000000015"}, {ColCinsi, "Poşet"},
+                                {ColDep, "104"}, {ColKdv, "1"}, {ColBirimFiyat, "-1.234,50"}, {ColMiktar, "1"},
+                                {ColIndTop, "0,00"}, {ColToplamTutar, "-1.234,50"}})};
         sale.gentop = QStringLiteral("-1.210,50");
         sale.nkit = QStringLiteral("0,00");
         sale.krd = QStringLiteral("125,50");

@@ -6,6 +6,7 @@
 #include "shell/clock.h"
 #include "shell/inifile.h"
 #include "shell/message.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -15,30 +16,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
-// Runs `act` on the modal window named `name` once it is up.
-void onModal(const QString& name, std::function<void(QWidget*)> act)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, name, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != name)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        act(modal);
-    });
-    poll->start(10);
-}
-
+// Answers the record-type dialog with one of its keys.
 void pressInModal(const QString& name, Qt::Key key)
 {
-    onModal(name, [key](QWidget* modal) {
-        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, key);
-    });
+    typeIntoModal(name, QString(), key);
 }
 
 QStringList fileLines(const QString& path)
@@ -229,7 +213,7 @@ private slots:
         scan(QStringLiteral("8690000000017"));
         scan(QStringLiteral("8690000000017"));
         QList<bool> visible;
-        onModal(QStringLiteral("fiskaydettipiform"), [&visible](QWidget* dialog) {
+        whenModal(QStringLiteral("fiskaydettipiform"), [&visible](QWidget* dialog) {
             for (const char* name : {"nakit", "kredi", "iade"})
                 visible.append(dialog->findChild<QPushButton*>(QString::fromLatin1(name))->isVisible());
             QTest::keyClick(dialog->focusWidget(), Qt::Key_F2); // does nothing in return mode
@@ -261,13 +245,13 @@ private slots:
         SettingsStore(folder()).setAdminPassword(QStringLiteral("Gizli"));
 
         QStringList shown;
-        onModal(QStringLiteral("yoneticigirissifre"), [&](QWidget* login) {
+        whenModal(QStringLiteral("yoneticigirissifre"), [&](QWidget* login) {
             auto* field = login->findChild<QLineEdit*>(QStringLiteral("Text1"));
             QTest::keyClicks(field, QStringLiteral("gizli")); // letter case counts
             QTest::keyClick(field, Qt::Key_Return);
             shown.append(field->text()); // the wrong entry stays
             field->clear();
-            onModal(QStringLiteral("gunluktutar"), [&](QWidget* window) {
+            whenModal(QStringLiteral("gunluktutar"), [&](QWidget* window) {
                 for (const char* name : {"nkt", "kart", "iade"})
                     shown.append(window->findChild<QLineEdit*>(QString::fromLatin1(name))->text());
                 window->findChild<QDateEdit*>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 12, 10));

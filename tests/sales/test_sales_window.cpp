@@ -4,6 +4,7 @@
 #include "sales/sales_window.h"
 #include "shell/clock.h"
 #include "shell/message.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,28 +15,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
-namespace {
-
-// Types into the modal dialog once it is up.
-void typeIntoModal(const QString& text, Qt::Key last)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, text, last] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
-        QTest::keyClicks(target, text);
-        QTest::keyClick(target, last);
-    });
-    poll->start(10);
-}
-
-} // namespace
 
 class TestSalesWindow : public QObject {
     Q_OBJECT
@@ -164,12 +144,12 @@ private slots:
     void quantityDialog()
     {
         scan(QStringLiteral("8690000000116")); // 64,90
-        typeIntoModal(QStringLiteral("2,,5"), Qt::Key_Return); // the second comma is refused
+        typeIntoModal(QStringLiteral("miktr"), QStringLiteral("2,,5"), Qt::Key_Return); // the second comma is refused
         key(Qt::Key_F3);
         QCOMPARE(cell(0, ColMiktar), QStringLiteral("2,5"));
         QCOMPARE(text("gentop1"), QStringLiteral("162,25"));
         QTRY_COMPARE(QApplication::focusWidget(), box());
-        typeIntoModal(QStringLiteral("9"), Qt::Key_Escape);
+        typeIntoModal(QStringLiteral("miktr"), QStringLiteral("9"), Qt::Key_Escape);
         key(Qt::Key_F3);
         QCOMPARE(cell(0, ColMiktar), QStringLiteral("2,5"));
     }
@@ -253,7 +233,7 @@ private slots:
         QTest::keyClicks(title, QStringLiteral("ildiz"));
         QCOMPARE(title->text(), QStringLiteral("Yildiz"));
         QCOMPARE(m_window->sale(0)->customer.unvn, QStringLiteral("Yildiz"));
-        typeIntoModal(QString(), Qt::Key_Escape); // the administrator login opens; Esc leaves it
+        typeIntoModal(QStringLiteral("yoneticigirissifre"), QString(), Qt::Key_Escape); // Esc leaves the login
         QTest::keyClick(title, Qt::Key_Y, Qt::ControlModifier); // a command, not a letter
         QCOMPARE(title->text(), QStringLiteral("Yildiz"));
         QVERIFY(QTest::qWaitForWindowActive(m_window));

@@ -1,6 +1,7 @@
 #include "shell/message.h"
 #include "shell/message_window.h"
 #include "shell/textbox_window.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -8,29 +9,20 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
-// Types keys into the modal window once it is up.
+// Presses keys in the message window once it is up; -1 is its close box.
 void answerWith(const QList<int>& keys)
 {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, keys] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        poll->stop();
-        poll->deleteLater();
+    whenModal(QString(), [keys](QWidget* modal) {
         for (int key : keys) {
-            QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
             if (key == -1)
-                modal->close(); // the window's close box
+                modal->close();
             else
-                QTest::keyClick(target, static_cast<Qt::Key>(key));
+                QTest::keyClick(focusIn(modal), static_cast<Qt::Key>(key));
         }
     });
-    poll->start(10);
 }
 
 } // namespace
