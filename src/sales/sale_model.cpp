@@ -282,28 +282,37 @@ void SaleTab::computeTotals()
 
 void SaleTab::recomputePayment()
 {
-    // Stops at the first step whose operand is not a number; what was
-    // written before stays.
-    [this] {
-        const auto total = num(gentop), card = num(krd), cash = num(nkit);
-        if (!total || !card || !cash)
-            return;
-        bky = Num::amount(*total - *card - *cash);
-        const auto handed = num(para);
-        if (!handed)
-            return;
-        const double change = *handed - *cash;
-        prust = change < 0 ? kZero : Num::amount(change);
-        for (QString* field : {&gentop, &krd, &nkit, &bky, &para, &prust}) {
-            const auto v = num(*field);
-            if (!v)
-                return;
-            *field = Num::amount(*v);
-        }
-        if (m_lines.isEmpty())
-            gentop = krd = nkit = bky = para = prust = kZero;
-    }();
+    paymentSteps();
     emit changed();
+}
+
+// Stops at the first step whose operand is not a number; what was written
+// before stays.
+void SaleTab::paymentSteps()
+{
+    const auto total = num(gentop), card = num(krd), cash = num(nkit);
+    if (!total || !card || !cash)
+        return;
+    bky = Num::amount(*total - *card - *cash);
+    const auto handed = num(para);
+    if (!handed)
+        return;
+    const double change = *handed - *cash;
+    prust = change < 0 ? kZero : Num::amount(change);
+    for (QString* field : {&gentop, &krd, &nkit, &bky, &para, &prust}) {
+        const auto v = num(*field);
+        if (!v)
+            return;
+        *field = Num::amount(*v);
+    }
+    if (m_lines.isEmpty())
+        gentop = krd = nkit = bky = para = prust = kZero;
+}
+
+QString reducedSaleChange(const QString& cash, const QString& grandTotal)
+{
+    const double handed = Num::parseOr(cash, 0);
+    return handed < 1 ? kZero : Num::amount(handed - Num::parseOr(grandTotal, 0));
 }
 
 void SaleTab::resetCash()

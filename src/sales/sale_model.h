@@ -39,6 +39,10 @@ struct SaleColumnLayout {
 };
 const QList<SaleColumnLayout>& saleColumns(SaleList list);
 
+// The change of the reduced third sale: cash - grand total, or "0,00" when
+// the cash is below 1.
+QString reducedSaleChange(const QString& cash, const QString& grandTotal);
+
 // One sale: its lines, totals, payment fields and customer, as texts.
 // Operations follow the cashier's commands; every line change ends with a
 // totals recomputation by the caller or the operation itself.
@@ -110,6 +114,7 @@ signals:
 
 private:
     void recomputeLine(int row);
+    void paymentSteps();
 
     const QList<SaleColumnLayout>& m_columns;
     QList<SaleLine> m_lines;

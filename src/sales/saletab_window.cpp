@@ -1,6 +1,5 @@
 #include "sales/saletab_window.h"
 
-#include "shell/numbers.h"
 #include "shell/textbox_window.h"
 
 #include <QCheckBox>
@@ -183,11 +182,8 @@ QWidget* SaleTabWidget::buildTotalsFrame()
         connect(w.para, &QLineEdit::textChanged, s, [s](const QString& t) { s->para = t; });
     } else {
         pair("P. ÜSTÜ:", w.prust, 2);
-        // The reduced third sale: change = cash - grand total, or 0,00 under 1.
-        connect(w.nkit, &QLineEdit::textChanged, this, [&w](const QString& t) {
-            const double cash = Num::parseOr(t, 0);
-            w.prust->setText(cash < 1 ? kZero : Num::amount(cash - Num::parseOr(w.gentop->text(), 0)));
-        });
+        connect(w.nkit, &QLineEdit::textChanged, this,
+                [&w](const QString& cash) { w.prust->setText(reducedSaleChange(cash, w.gentop->text())); });
     }
     ++row;
     w.cr1 = new QLabel(frame);

@@ -217,6 +217,24 @@ private slots:
                  (QStringList{"0,00", "0,00", "0,00", "0,00", "0,00", "0,00"}));
     }
 
+    void reducedSaleChange_data()
+    {
+        QTest::addColumn<QString>("cash");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("change");
+        QTest::newRow("change") << "50" << "32,40" << "17,60";
+        QTest::newRow("under one") << "0,99" << "0,50" << "0,00";
+        QTest::newRow("short of the total") << "10" << "32,40" << "-22,40";
+        QTest::newRow("not a number") << "," << "32,40" << "0,00";
+    }
+    void reducedSaleChange()
+    {
+        QFETCH(QString, cash);
+        QFETCH(QString, total);
+        QFETCH(QString, change);
+        QCOMPARE(::reducedSaleChange(cash, total), change);
+    }
+
     void keyRouting_data()
     {
         QTest::addColumn<int>("key");
