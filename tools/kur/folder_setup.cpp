@@ -4,6 +4,7 @@
 
 #include "config/programfolder.h"
 #include "config/setting_text.h"
+#include "sales/sale_model.h"
 #include "shell/clock.h"
 #include "shell/inifile.h"
 
@@ -107,8 +108,14 @@ void settingsTable(NewDb& db, const QString& table, const QList<QPair<QString, Q
     db.insert(insert.toUtf8().constData(), values);
 }
 
-// Column widths of the sale list as designed, in twips.
-const QList<int> kDesignedWidths = {1411, 2540, 3528, 8819, 2540, 2540, 2540, 2540, 2540, 2540, 2540, 3175, 2540, 2540};
+// The sale list's widths as designed, in twips.
+QList<int> designedWidths()
+{
+    QList<int> widths;
+    for (const SaleColumnLayout& column : saleColumns(SaleList::L1))
+        widths.append(column.twips);
+    return widths;
+}
 
 QString makeDataDbs(const QString& path)
 {
@@ -142,7 +149,7 @@ QString makeDataDbs(const QString& path)
         {QStringLiteral("stkfistipadi"), QString()}, {QStringLiteral("crfistipadi"), QString()},
         {QStringLiteral("ftfistipadi"), QString()}, {QStringLiteral("depo"), QString()},
         {QStringLiteral("fiyatip"), QString()}, {QStringLiteral("carikod"), QString()}});
-    settingsTable(db, QStringLiteral("olcu"), {{QStringLiteral("olcu"), columnWidthsText(kDesignedWidths)}});
+    settingsTable(db, QStringLiteral("olcu"), {{QStringLiteral("olcu"), columnWidthsText(designedWidths())}});
     return db.finish();
 }
 
