@@ -307,11 +307,8 @@ void SalesWindow::olcuyukle()
 
 void SalesWindow::olcukaydet()
 {
-    QList<int> widths;
-    for (int c = 0; c < SaleColumnCount; ++c)
-        widths.append(fields(0).list->columnWidth(c) * kTwipsPerPixel);
     WorkstationSettings s;
-    s.olcu = columnWidthsText(widths);
+    s.olcu = columnWidthsText(m_pages[0]->columnWidthsTwips());
     m_store.write(s, {QStringLiteral("olcu")});
 }
 

@@ -390,6 +390,14 @@ void SaleTabWidget::setColumnWidthsTwips(const QList<std::optional<int>>& twips)
     }
 }
 
+QList<int> SaleTabWidget::columnWidthsTwips() const
+{
+    QList<int> twips;
+    for (int c = 0; c < m_f.list->model()->columnCount(); ++c)
+        twips.append(m_f.list->columnWidth(c) * kTwipsPerPixel);
+    return twips;
+}
+
 QLineEdit* SaleTabWidget::nextCustomerField(const QObject* field) const
 {
     if (!isFull())

@@ -52,6 +52,7 @@ public:
     void applyLook(const ListLook& look);
     // Restored column widths in twips; missing ones stay as they are.
     void setColumnWidthsTwips(const QList<std::optional<int>>& twips);
+    QList<int> columnWidthsTwips() const;
     // The next field of the customer ring after `field`, or nullptr.
     QLineEdit* nextCustomerField(const QObject* field) const;
 
